@@ -1,0 +1,1 @@
+namespace kzp { int anchor_xbase() { return 0; } }

@@ -1,0 +1,1 @@
+namespace kzp { int anchorSupport() { return 0; } }
