@@ -1,1 +1,0 @@
-namespace kzp { int anchorSupport() { return 0; } }
