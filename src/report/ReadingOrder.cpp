@@ -1,0 +1,56 @@
+#include "report/ReadingOrder.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace report {
+
+std::vector<ReadingRow> readingRows(const Page& page, bool withLines)
+{
+    std::vector<const TextItem*> items;
+    items.reserve(page.texts.size());
+    for (const TextItem& t : page.texts)
+        items.push_back(&t);
+    std::stable_sort(items.begin(), items.end(), [](const TextItem* a, const TextItem* b) {
+        return a->rect.center().y() < b->rect.center().y();
+    });
+
+    std::vector<ReadingRow> rows;
+    double rowCenter = 0;
+    double tolerance = 0;
+    for (const TextItem* item : items) {
+        const double center = item->rect.center().y();
+        if (rows.empty() || center > rowCenter + tolerance) {
+            rows.push_back(ReadingRow{item->rect.top(), {}, nullptr});
+            rowCenter = center;
+            tolerance = std::max(0.5, item->rect.height() * 0.4);
+        }
+        rows.back().texts.push_back(item);
+    }
+    for (ReadingRow& row : rows) {
+        std::stable_sort(row.texts.begin(), row.texts.end(), [](const TextItem* a, const TextItem* b) {
+            return a->rect.left() < b->rect.left();
+        });
+    }
+    if (withLines) {
+        const double minLength = page.size.width() * 0.25;
+        std::vector<ReadingRow> lineRows;
+        for (const LineItem& line : page.lines) {
+            if (std::fabs(line.from.y() - line.to.y()) > 0.01 || std::fabs(line.to.x() - line.from.x()) < minLength)
+                continue;
+            // Lines closer than half a millimetre are one row (frames of neighbouring cells).
+            auto same = std::find_if(lineRows.begin(), lineRows.end(), [&](const ReadingRow& r) {
+                return std::fabs(r.y - line.from.y()) < 0.5;
+            });
+            if (same == lineRows.end())
+                lineRows.push_back(ReadingRow{line.from.y(), {}, &line});
+        }
+        rows.insert(rows.end(), lineRows.begin(), lineRows.end());
+        // A line drawn at the top of a band comes before the band's texts.
+        auto key = [](const ReadingRow& r) { return r.line ? r.y : r.y + 0.05; };
+        std::stable_sort(rows.begin(), rows.end(), [&](const ReadingRow& a, const ReadingRow& b) { return key(a) < key(b); });
+    }
+    return rows;
+}
+
+} // namespace report

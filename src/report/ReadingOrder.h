@@ -1,0 +1,19 @@
+#pragma once
+
+#include "report/PageSet.h"
+
+#include <vector>
+
+namespace report {
+
+// A page read as a text reader reads it: rows of texts from the top, each row left to right.
+// A horizontal line is a row of its own (text is empty, line is set).
+struct ReadingRow {
+    double y = 0;
+    std::vector<const TextItem*> texts;
+    const LineItem* line = nullptr;
+};
+
+std::vector<ReadingRow> readingRows(const Page& page, bool withLines);
+
+} // namespace report

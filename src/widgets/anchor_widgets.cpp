@@ -1,1 +1,0 @@
-namespace kzp { int anchor_widgets() { return 0; } }
