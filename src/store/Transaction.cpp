@@ -1,0 +1,57 @@
+#include "store/Transaction.h"
+
+#include "store/Database.h"
+
+namespace store {
+
+namespace {
+int g_depth = 0; // the program has one connection and one thread
+}
+
+Transaction::Transaction(Database& db) : m_db(db)
+{
+    if (db.inTransaction()) {
+        m_savepoint = QString("sp%1").arg(++g_depth);
+        db.exec("SAVEPOINT " + m_savepoint);
+    } else {
+        db.exec("BEGIN IMMEDIATE");
+    }
+    m_active = true;
+}
+
+Transaction::~Transaction()
+{
+    if (m_active) {
+        try {
+            rollback();
+        } catch (...) {
+        }
+    }
+}
+
+void Transaction::commit()
+{
+    if (!m_active)
+        return;
+    if (m_savepoint.isEmpty())
+        m_db.exec("COMMIT");
+    else
+        m_db.exec("RELEASE " + m_savepoint);
+    m_active = false;
+}
+
+void Transaction::rollback()
+{
+    if (!m_active)
+        return;
+    m_active = false;
+    if (m_savepoint.isEmpty()) {
+        if (m_db.inTransaction())
+            m_db.exec("ROLLBACK");
+    } else {
+        m_db.exec("ROLLBACK TO " + m_savepoint);
+        m_db.exec("RELEASE " + m_savepoint);
+    }
+}
+
+} // namespace store

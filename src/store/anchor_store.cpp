@@ -1,1 +1,0 @@
-namespace kzp { int anchor_store() { return 0; } }
