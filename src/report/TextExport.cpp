@@ -4,6 +4,7 @@
 #include "report/ReadingOrder.h"
 
 #include <cmath>
+#include <limits>
 
 namespace report {
 
@@ -21,14 +22,14 @@ void putAt(QString& line, int column, const QString& text)
     line = line.left(column) + text;
 }
 
-QString pageText(const Page& page, double cw)
+QString pageText(const Page& page, double cw, double leftMm)
 {
     QStringList out;
     for (const ReadingRow& row : readingRows(page, true)) {
         QString line;
         if (row.line) {
-            const int from = int(std::lround(std::min(row.line->from.x(), row.line->to.x()) / cw));
-            const int to = int(std::lround(std::max(row.line->from.x(), row.line->to.x()) / cw));
+            const int from = int(std::lround((std::min(row.line->from.x(), row.line->to.x()) - leftMm) / cw));
+            const int to = int(std::lround((std::max(row.line->from.x(), row.line->to.x()) - leftMm) / cw));
             const QChar c = row.line->style == LineStyle::Dot ? QLatin1Char('.') : QLatin1Char('-');
             line = QString(from, QLatin1Char(' ')) + QString(std::max(0, to - from), c);
         } else {
@@ -37,11 +38,11 @@ QString pageText(const Page& page, double cw)
                 const int h = item->alignment & 0x000f;
                 int column;
                 if (h & 0x0002) // right
-                    column = int(std::lround(item->rect.right() / cw)) - int(text.size());
+                    column = int(std::lround((item->rect.right() - leftMm) / cw)) - int(text.size());
                 else if (h & 0x0004) // centred
-                    column = int(std::lround(item->rect.center().x() / cw)) - int(text.size()) / 2;
+                    column = int(std::lround((item->rect.center().x() - leftMm) / cw)) - int(text.size()) / 2;
                 else
-                    column = int(std::lround(item->rect.left() / cw));
+                    column = int(std::lround((item->rect.left() - leftMm) / cw));
                 putAt(line, column, text);
             }
         }
@@ -56,9 +57,19 @@ QString pageText(const Page& page, double cw)
 
 QString toText(const PageSet& pages, double charWidthMm)
 {
+    // The left margin of the paper is not repeated as blanks on every line.
+    double left = std::numeric_limits<double>::max();
+    for (const Page& page : pages.pages) {
+        for (const TextItem& t : page.texts)
+            left = std::min(left, t.rect.left());
+        for (const LineItem& l : page.lines)
+            left = std::min({left, l.from.x(), l.to.x()});
+    }
+    if (left == std::numeric_limits<double>::max())
+        left = 0;
     QStringList out;
     for (const Page& page : pages.pages)
-        out.append(pageText(page, charWidthMm));
+        out.append(pageText(page, charWidthMm, left));
     return out.join(QLatin1Char('\f'));
 }
 
