@@ -21,6 +21,6 @@ inline FieldDef boolean(const QString& n) { return {n, FieldType::Boolean, 0}; }
 inline FieldDef memo(const QString& n) { return {n, FieldType::Memo, 0}; }
 
 // An ordering index over "A;B;C".
-inline IndexDef index(const QString& fields) { return {store::splitFieldList(fields), false, QString()}; }
+inline IndexDef orderBy(const QString& fields) { return {store::splitFieldList(fields), false, QString()}; }
 
 } // namespace kzp::catalogue_fields

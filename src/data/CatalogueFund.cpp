@@ -19,7 +19,7 @@ store::TableStructure Catalogue::czlonkowie()
              money("InnaKwotaSkladki"), text("KodPocztowy", 6), text("Poczta", 20), text("Miejscowosc", 20),
              text("Ulica", 20), text("NrDomu", 5), text("NrLok", 5), text("PESEL", 11),
              text("NrDowoduOsobistego", 10), text("Uwagi", 50), smallint("KtoZmienil")},
-            {index("Nazwisko"), index("NrPracownika"), uniqueNumber}};
+            {orderBy("Nazwisko"), orderBy("NrPracownika"), uniqueNumber}};
 }
 
 store::TableStructure Catalogue::pozyczki()
@@ -29,7 +29,7 @@ store::TableStructure Catalogue::pozyczki()
              money("RataPierwsza"), money("KolejnaRata"), money("OstatniaRata"), text("Status", 1),
              text("Zyrant1", 40), text("Zyrant2", 40), text("Uwagi1", 50), text("Uwagi2", 50),
              smallint("KtoZmienil"), text("Forma", 1), integer("IdZyrant1"), integer("IdZyrant2")},
-            {index("IdentyfikatorPracownika;DataPozyczki")}};
+            {orderBy("IdentyfikatorPracownika;DataPozyczki")}};
 }
 
 store::TableStructure Catalogue::wplaty()
@@ -37,7 +37,7 @@ store::TableStructure Catalogue::wplaty()
     return {{integer("IdentyfikatorPracownika"), autoInc("Identyfikator"), date("DataOperacji"),
              text("Operacja", 2), text("NrDokumentu", 20), money("Kwota"), text("Status", 1),
              smallint("KtoZmienil"), text("Forma", 1)},
-            {index("IdentyfikatorPracownika")}};
+            {orderBy("IdentyfikatorPracownika")}};
 }
 
 store::TableStructure Catalogue::raty()
@@ -45,34 +45,34 @@ store::TableStructure Catalogue::raty()
     return {{integer("IdentyfikatorPozyczki"), autoInc("Identyfikator"), date("DataOperacji"), text("Operacja", 2),
              text("NrDokumentu", 20), money("Kwota"), text("Status", 1), smallint("KtoZmienil"),
              text("Forma", 1)},
-            {index("IdentyfikatorPozyczki")}};
+            {orderBy("IdentyfikatorPozyczki")}};
 }
 
 store::TableStructure Catalogue::operacjeKonta()
 {
     // Posting looks the map up by operation and form.
     return {{text("Operacja", 2), integer("Id_Konta"), text("Strona", 2), text("Forma", 1)},
-            {index("Operacja;Forma")}};
+            {orderBy("Operacja;Forma")}};
 }
 
 store::TableStructure Catalogue::numeryDok()
 {
     // The numbering looks a counter up by year and document code.
-    return {{integer("Rok"), integer("Mc"), integer("IdKoduDok"), integer("NrWstawiony")}, {index("Rok;IdKoduDok")}};
+    return {{integer("Rok"), integer("Mc"), integer("IdKoduDok"), integer("NrWstawiony")}, {orderBy("Rok;IdKoduDok")}};
 }
 
 store::TableStructure Catalogue::dokumenty()
 {
     return {{autoInc("ID"), smallint("Rok"), smallint("Mc"), integer("NrDokumentu"), integer("IdKoduDokumentu"),
              date("DataDokumentu"), text("Tresc", 60), text("Status", 1), integer("Blokada")},
-            {index("DataDokumentu;IdKoduDokumentu;NrDokumentu")}};
+            {orderBy("DataDokumentu;IdKoduDokumentu;NrDokumentu")}};
 }
 
 store::TableStructure Catalogue::dokPozycje()
 {
     return {{integer("IdDokumentu"), integer("Lp"), autoInc("Id"), integer("IdKonta"), money("KwotaWN"),
              money("KwotaMA"), text("Tresc", 60), text("Status", 1)},
-            {index("IdDokumentu")}};
+            {orderBy("IdDokumentu")}};
 }
 
 store::TableStructure Catalogue::potracenia()
@@ -80,7 +80,7 @@ store::TableStructure Catalogue::potracenia()
     return {{integer("IdentyfikatorPracownika"), autoInc("Identyfikator"), text("Nazwisko", 40),
              integer("NrPracownika"), date("DataOperacji"), money("Kwota"), text("Operacja", 2),
              smallint("KtoZmienil"), text("Status", 1)},
-            {index("Nazwisko;Identyfikator;IdentyfikatorPracownika"), index("IdentyfikatorPracownika")}};
+            {orderBy("Nazwisko;Identyfikator;IdentyfikatorPracownika"), orderBy("IdentyfikatorPracownika")}};
 }
 
 QList<Catalogue::NamedStructure> Catalogue::fundBaseTables()

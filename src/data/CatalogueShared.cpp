@@ -65,7 +65,7 @@ store::TableStructure Catalogue::konta()
     // Id is the row key itself; only the symbol order needs an index.
     return {{autoInc("Id"), text("SymbolKonta", 24), text("NazwaKonta", 50), integer("RodzjKonta"),
              integer("Subkonto")},
-            {index("SymbolKonta")}};
+            {orderBy("SymbolKonta")}};
 }
 
 store::TableStructure Catalogue::strWydrukPoz()
@@ -81,7 +81,7 @@ store::TableStructure Catalogue::kadry()
              text("Imie2", 15), text("PESEL", 13), text("KodPocztowy", 6), text("Miejscowosc", 20),
              text("Poczta", 20), text("Ulica", 20), text("NrDomuiMieszkania", 17),
              text("NumerDowoduOsobistego", 10)},
-            {index("Nazwisko;Imie1;Imie2")}};
+            {orderBy("Nazwisko;Imie1;Imie2")}};
 }
 
 QList<Catalogue::NamedStructure> Catalogue::sharedTables()
