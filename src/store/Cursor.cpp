@@ -345,15 +345,8 @@ void Cursor::calculate(Record& record)
             if (info.kind != FieldKind::Lookup || !info.lookup)
                 continue;
             const QVariant key = rawValue(fieldIndex(info.keyField));
-            if (key.isNull() || info.lookup->table().isNull())
-                continue;
-            Tables tables(m_db);
-            Statement q = m_db.prepare(QString("SELECT %1 FROM %2 WHERE %3 = ? LIMIT 1")
-                                           .arg(quoteIdentifier(info.resultField), tables.qualified(info.lookup->table()),
-                                                quoteIdentifier(info.lookupKey)));
-            q.bind(1, key);
-            if (q.step())
-                record.values[i] = Field::normalize(info.type, info.size, q.value(0));
+            if (!key.isNull())
+                record.values[i] = lookupValue(i, key);
         }
         if (onCalcFields)
             onCalcFields(*this);
@@ -364,6 +357,41 @@ void Cursor::calculate(Record& record)
     }
     m_calculating = false;
     m_active = saved;
+}
+
+QVariant Cursor::lookupValue(int field, const QVariant& key)
+{
+    const FieldInfo& info = m_fields[field];
+    const TableRef& source = info.lookup->table();
+    if (source.isNull())
+        return QVariant();
+    // A folder without its database has nothing to look up; do not create one.
+    const QString schema = m_db.schemaFor(source.folder, false);
+    if (schema.isEmpty())
+        return QVariant();
+    const QString table = schema + '.' + quoteIdentifier(source.name);
+    LookupQuery& query = m_lookups[field];
+    if (query.table != table || !query.statement) {
+        query.table = table;
+        query.statement.reset();
+        if (!Tables(m_db).exists(source))
+            return QVariant();
+        query.statement = std::make_shared<Statement>(m_db.prepare(
+            QString("SELECT %1 FROM %2 WHERE %3 = ? LIMIT 1")
+                .arg(quoteIdentifier(info.resultField), table, quoteIdentifier(info.lookupKey))));
+    }
+    QVariant result;
+    try {
+        Statement& q = *query.statement;
+        q.reset();
+        q.bind(1, key);
+        if (q.step())
+            result = Field::normalize(info.type, info.size, q.value(0));
+        q.reset();
+    } catch (const StoreError&) {
+        query.statement.reset(); // the table went away; look again next time
+    }
+    return result;
 }
 
 // --- life ---------------------------------------------------------------------------------
@@ -431,6 +459,7 @@ void Cursor::close()
     m_state = State::Inactive;
     m_fetch.reset();
     m_fetchKey.reset();
+    m_lookups.clear();
     m_rows.clear();
     m_positionsValid = false;
     m_pos = -1;

@@ -212,6 +212,13 @@ private:
     QString m_condition;
     QVariantList m_conditionParams;
 
+    struct LookupQuery {
+        QString table; // the schema-qualified table it was prepared for
+        std::shared_ptr<Statement> statement;
+    };
+    QVariant lookupValue(int field, const QVariant& key);
+
+    QHash<int, LookupQuery> m_lookups;
     std::unique_ptr<Statement> m_fetch;
     std::unique_ptr<Statement> m_fetchKey;
     QVector<qint64> m_rows;

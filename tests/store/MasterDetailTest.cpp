@@ -1,5 +1,7 @@
 #include "StoreFixture.h"
 
+#include <QFile>
+
 using namespace store;
 
 namespace {
@@ -134,4 +136,18 @@ TEST_F(MasterDetailTest, DisabledControlsPauseDetailsUntilEnabled)
     EXPECT_EQ(payments.recordCount(), 1) << "still the rows of the earlier master";
     members.enableControls();
     EXPECT_TRUE(payments.isEmpty());
+}
+
+TEST_F(MasterDetailTest, LookUpIntoAFolderWithoutDatabaseStaysEmptyAndCreatesNothing)
+{
+    QDir(dir.path()).mkdir("Kas9");
+    Cursor elsewhere(db, "TOperacje");
+    elsewhere.setTable({dir.filePath("Kas9"), "OPERACJE"});
+    payments.addLookupField("OpisOperacji1", FieldType::String, 12, "Operacja", &elsewhere, "Operacja", "OpisOperacji");
+    members.open();
+    payments.open();
+    addPeople(members, {{"Kowalski", 1}});
+    pay(10);
+    EXPECT_TRUE(payments.field("OpisOperacji1").isNull());
+    EXPECT_FALSE(QFile::exists(dir.filePath("Kas9/dane.sqlite")));
 }
