@@ -10,6 +10,7 @@ namespace {
 constexpr double Epsilon = 1e-6;
 constexpr int AlignHorizontalMask = 0x001f;
 constexpr int AlignTop = 0x0020;
+constexpr double FramePadding = 0.8;
 } // namespace
 
 Layout::Layout(Report& report, const std::function<void(int)>& progress)
@@ -167,9 +168,11 @@ void Layout::place(Band& band, bool mayBreak, bool newPageFirst)
         const TextElement& e = *p.element;
         const double x = left + e.rect.x();
         const double y = m_y + e.rect.y();
+        // A framed text keeps off its frame.
+        const double pad = e.frame != NoFrame ? FramePadding : 0.0;
         for (int i = 0; i < p.lines.size(); ++i) {
             TextItem item;
-            item.rect = QRectF(x, y + i * p.lineHeight, e.rect.width(), p.lineHeight);
+            item.rect = QRectF(x + pad, y + i * p.lineHeight, e.rect.width() - 2 * pad, p.lineHeight);
             item.text = p.lines[i];
             item.font = e.font;
             item.alignment = e.memo ? ((e.alignment & AlignHorizontalMask) | AlignTop) : e.alignment;

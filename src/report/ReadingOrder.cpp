@@ -33,17 +33,36 @@ std::vector<ReadingRow> readingRows(const Page& page, bool withLines)
         });
     }
     if (withLines) {
-        const double minLength = page.size.width() * 0.25;
-        std::vector<ReadingRow> lineRows;
+        // Horizontal lines at the same height (the frames of neighbouring cells) make one row
+        // spanning all of them; short strokes alone are left out.
+        struct Span {
+            double y, from, to;
+            const LineItem* line;
+        };
+        std::vector<Span> spans;
         for (const LineItem& line : page.lines) {
-            if (std::fabs(line.from.y() - line.to.y()) > 0.01 || std::fabs(line.to.x() - line.from.x()) < minLength)
+            if (std::fabs(line.from.y() - line.to.y()) > 0.01)
                 continue;
-            // Lines closer than half a millimetre are one row (frames of neighbouring cells).
-            auto same = std::find_if(lineRows.begin(), lineRows.end(), [&](const ReadingRow& r) {
-                return std::fabs(r.y - line.from.y()) < 0.5;
+            const double from = std::min(line.from.x(), line.to.x());
+            const double to = std::max(line.from.x(), line.to.x());
+            auto same = std::find_if(spans.begin(), spans.end(), [&](const Span& s) {
+                return std::fabs(s.y - line.from.y()) < 0.5 && from <= s.to + 0.5 && to >= s.from - 0.5;
             });
-            if (same == lineRows.end())
-                lineRows.push_back(ReadingRow{line.from.y(), {}, &line});
+            if (same == spans.end()) {
+                spans.push_back({line.from.y(), from, to, &line});
+            } else {
+                same->from = std::min(same->from, from);
+                same->to = std::max(same->to, to);
+            }
+        }
+        std::vector<ReadingRow> lineRows;
+        for (const Span& s : spans) {
+            if (s.to - s.from < page.size.width() * 0.25)
+                continue;
+            ReadingRow row{s.y, {}, s.line};
+            row.lineFrom = s.from;
+            row.lineTo = s.to;
+            lineRows.push_back(row);
         }
         rows.insert(rows.end(), lineRows.begin(), lineRows.end());
         // A line drawn at the top of a band comes before the band's texts.

@@ -12,6 +12,8 @@ struct ReadingRow {
     double y = 0;
     std::vector<const TextItem*> texts;
     const LineItem* line = nullptr;
+    double lineFrom = 0; // extent of the line row, in millimetres
+    double lineTo = 0;
 };
 
 std::vector<ReadingRow> readingRows(const Page& page, bool withLines);

@@ -28,8 +28,8 @@ QString pageText(const Page& page, double cw, double leftMm)
     for (const ReadingRow& row : readingRows(page, true)) {
         QString line;
         if (row.line) {
-            const int from = int(std::lround((std::min(row.line->from.x(), row.line->to.x()) - leftMm) / cw));
-            const int to = int(std::lround((std::max(row.line->from.x(), row.line->to.x()) - leftMm) / cw));
+            const int from = int(std::lround((row.lineFrom - leftMm) / cw));
+            const int to = int(std::lround((row.lineTo - leftMm) / cw));
             const QChar c = row.line->style == LineStyle::Dot ? QLatin1Char('.') : QLatin1Char('-');
             line = QString(from, QLatin1Char(' ')) + QString(std::max(0, to - from), c);
         } else {
