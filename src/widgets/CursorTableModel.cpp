@@ -92,7 +92,7 @@ CursorTableModel::RowKind CursorTableModel::rowKind(int row, int* position) cons
         return RowKind::None;
     if (position)
         *position = pos;
-    if (m_insertRow < 0 && pos == m_cursor->recNo())
+    if (pos == m_cursor->recNo() && m_cursor->state() != Cursor::State::Insert)
         return RowKind::Current;
     return RowKind::Stored;
 }
@@ -132,13 +132,18 @@ const Record* CursorTableModel::storedRecord(int position) const
 {
     // While inserting, the cursor answers its buffer for its own position: the stored row there
     // is the one remembered before the insert began.
-    if (m_insertRow >= 0 && position == m_storedPos && m_stored.rowid != 0)
+    if (hidesStored(position))
         return &m_stored;
     Page* p = page(position / m_pageSize);
     const int offset = position % m_pageSize;
     if (!p || offset >= p->records.size())
         return nullptr;
     return &p->records[offset];
+}
+
+bool CursorTableModel::hidesStored(int position) const
+{
+    return m_cursor->state() == Cursor::State::Insert && position == m_storedPos && m_stored.rowid != 0;
 }
 
 QStringList CursorTableModel::rowTexts(const Record& record) const
@@ -159,7 +164,7 @@ QStringList CursorTableModel::rowTexts(const Record& record) const
 
 QString CursorTableModel::storedText(int position, int column) const
 {
-    if (m_insertRow >= 0 && position == m_storedPos && m_stored.rowid != 0)
+    if (hidesStored(position))
         return rowTexts(m_stored).value(column);
     Page* p = page(position / m_pageSize);
     const int offset = position % m_pageSize;
@@ -237,7 +242,7 @@ int CursorTableModel::columnCount(const QModelIndex& parent) const
 
 QVariant CursorTableModel::data(const QModelIndex& index, int role) const
 {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid))
+    if (!index.isValid() || !checkIndex(index))
         return QVariant();
     const int column = index.column();
     const int field = m_fieldIndexes.value(column, -1);
@@ -326,7 +331,7 @@ QVariant CursorTableModel::headerData(int section, Qt::Orientation orientation, 
 
 Qt::ItemFlags CursorTableModel::flags(const QModelIndex& index) const
 {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid))
+    if (!index.isValid() || !checkIndex(index))
         return Qt::NoItemFlags;
     Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
     const int field = m_fieldIndexes.value(index.column(), -1);

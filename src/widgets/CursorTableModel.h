@@ -74,6 +74,7 @@ private:
     enum class RowKind { None, Current, Stored, Inserted };
     RowKind rowKind(int row, int* position) const;
     const store::Record* storedRecord(int position) const;
+    bool hidesStored(int position) const;
     QString storedText(int position, int column) const;
     QString currentText(int column) const;
     QStringList rowTexts(const store::Record& record) const;
