@@ -43,7 +43,7 @@ TfrmOrvikPreview::TfrmOrvikPreview(Dialogs& dialogs, FileDialogs& files, Printer
     setObjectName(QStringLiteral("frmOrvikPreview"));
     setWindowTitle(QStringLiteral("Podgląd wydruku : "));
     setWindowFlag(Qt::WindowMaximizeButtonHint, true);
-    resize(900, 760);
+    resize(1000, 760);
     buildWindow();
     refreshPageStatus();
 }
@@ -81,11 +81,11 @@ void TfrmOrvikPreview::buildWindow()
     m_prior = addOperation(QStringLiteral("actPriorPage"), QString(), QStringLiteral("Poprzednia strona"), {});
     m_next = addOperation(QStringLiteral("actNextPage"), QString(), QStringLiteral("Następna strona"), {});
     m_last = addOperation(QStringLiteral("actLastPage"), QString(), QStringLiteral("Ostatnia strona"), {});
-    m_open = addOperation(QStringLiteral("actOpen"), QStringLiteral("Otwórz"), QStringLiteral("Otwórz wydruk"), QKeySequence(QStringLiteral("Ctrl+O")));
-    m_save = addOperation(QStringLiteral("actSave"), QStringLiteral("Zapisz"), QStringLiteral("Zapisz wydruk"), QKeySequence(QStringLiteral("Ctrl+S")));
+    m_open = addOperation(QStringLiteral("actOpen"), QString(), QStringLiteral("Otwórz wydruk"), QKeySequence(QStringLiteral("Ctrl+O")));
+    m_save = addOperation(QStringLiteral("actSave"), QString(), QStringLiteral("Zapisz wydruk"), QKeySequence(QStringLiteral("Ctrl+S")));
     m_textPrint = addOperation(QStringLiteral("actTextPrint"), QStringLiteral("Tekst"), QString(), {});
     m_help = addOperation(QStringLiteral("actHelp"), QStringLiteral("Pomoc"), QStringLiteral("F1 - pomoc"), QKeySequence(Qt::Key_F1));
-    m_close = addOperation(QStringLiteral("actClose"), QStringLiteral("Zamknij"), QStringLiteral("Esc - zamknij"), QKeySequence(Qt::Key_Escape));
+    m_close = addOperation(QStringLiteral("actClose"), QString(), QStringLiteral("Esc - zamknij"), QKeySequence(Qt::Key_Escape));
 
     m_first->setIcon(st->standardIcon(QStyle::SP_MediaSkipBackward));
     m_prior->setIcon(st->standardIcon(QStyle::SP_MediaSeekBackward));
@@ -104,7 +104,7 @@ void TfrmOrvikPreview::buildWindow()
     m_zoomSlider->setSingleStep(5);
     m_zoomSlider->setPageStep(20);
     m_zoomSlider->setValue(100);
-    m_zoomSlider->setFixedWidth(120);
+    m_zoomSlider->setFixedWidth(100);
     m_zoomLabel = new QLabel(QStringLiteral("100 %"), bar);
     m_zoomLabel->setObjectName(QStringLiteral("zoomLabel"));
     m_zoomLabel->setMinimumWidth(48);
