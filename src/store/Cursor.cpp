@@ -578,6 +578,7 @@ int Cursor::moveBy(int distance)
 
 void Cursor::setRecNo(int position)
 {
+    checkBrowseMode();
     if (position == m_pos || m_rows.isEmpty())
         return;
     moveBy(qBound(0, position, int(m_rows.size()) - 1) - m_pos);
@@ -619,7 +620,7 @@ QVector<Record> Cursor::recordsAt(int first, int count)
     QVector<Record> result;
     const int end = qMin(int(m_rows.size()), first + count);
     for (int i = qMax(0, first); i < end; ++i)
-        result.append(i == m_pos ? m_current : readRow(m_rows[i]));
+        result.append(i == m_pos && m_state != State::Insert ? m_current : readRow(m_rows[i]));
     return result;
 }
 

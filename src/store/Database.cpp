@@ -127,9 +127,12 @@ QString Database::schemaFor(const QString& folder, bool create)
     Statement attach(m_db, "ATTACH DATABASE ? AS " + schema);
     attach.bindText(1, databasePath(key));
     attach.exec();
-    // Each attached file keeps its own journal mode; the same durable settings for all.
-    exec(QString("PRAGMA %1.journal_mode=DELETE").arg(schema));
-    exec(QString("PRAGMA %1.synchronous=FULL").arg(schema));
+    // Each attached file keeps its own journal mode; the same durable settings for all. Inside a
+    // transaction they cannot change, and the defaults (rollback journal, full sync) hold anyway.
+    if (!inTransaction()) {
+        exec(QString("PRAGMA %1.journal_mode=DELETE").arg(schema));
+        exec(QString("PRAGMA %1.synchronous=FULL").arg(schema));
+    }
     m_schemas.insert(key, schema);
     m_attachOrder.append(key);
     return schema;

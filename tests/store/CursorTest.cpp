@@ -271,3 +271,21 @@ TEST_F(CursorTest, FieldHooksShapeTypedAndShownText)
     EXPECT_EQ(c.field("Kwota").displayText(), "1 234,50 zł");
     EXPECT_THROW(c.field("Nr").setText("12a"), RuleError);
 }
+
+TEST_F(CursorTest, RowsReadDuringAnInsertAreTheStoredOnes)
+{
+    c.setIndexFieldNames("Nr");
+    c.open();
+    addPeople(c, {{"A", 1}, {"B", 2}, {"C", 3}});
+    c.setRecNo(1);
+    c.insert();
+    const QVector<Record> rows = c.recordsAt(1, 1);
+    ASSERT_EQ(rows.size(), 1);
+    EXPECT_NE(rows[0].rowid, 0);
+    EXPECT_EQ(rows[0].values[c.fieldIndex("Nazwisko")].toString(), "B");
+    c.setValue("Nazwisko", "D");
+    c.setValue("Nr", 4);
+    c.setRecNo(c.recNo()); // staying put still ends the insert
+    EXPECT_EQ(c.state(), Cursor::State::Browse);
+    EXPECT_EQ(c.recordCount(), 4);
+}
