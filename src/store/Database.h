@@ -45,6 +45,9 @@ public:
     quint64 writeCounter() const { return m_writes; }
     void noteWrite() { ++m_writes; }
 
+    // A fresh name for a savepoint of a nested transaction.
+    QString nextSavepointName() { return QString("sp%1").arg(++m_savepoints); }
+
 private:
     QString canonical(const QString& folder) const;
 
@@ -54,6 +57,7 @@ private:
     QStringList m_attachOrder;          // oldest first, for detaching when the limit is reached
     int m_nextSchema = 1;
     quint64 m_writes = 0;
+    int m_savepoints = 0;
 };
 
 QString quoteIdentifier(const QString& name);

@@ -4,14 +4,10 @@
 
 namespace store {
 
-namespace {
-int g_depth = 0; // the program has one connection and one thread
-}
-
 Transaction::Transaction(Database& db) : m_db(db)
 {
     if (db.inTransaction()) {
-        m_savepoint = QString("sp%1").arg(++g_depth);
+        m_savepoint = db.nextSavepointName();
         db.exec("SAVEPOINT " + m_savepoint);
     } else {
         db.exec("BEGIN IMMEDIATE");
