@@ -54,9 +54,10 @@ std::unique_ptr<report::Report> makeDepartmentListS1(TDM& dm, const Session& ses
     title.addLabel({width - 20, 2, 20, 7}, "( S1 )", Qt::AlignRight | Qt::AlignVCenter);
 
     report::Band& columns = report->columnHeader(6);
-    columns.addLabel({0, 0, 15, 6}, "Lp.", Qt::AlignRight | Qt::AlignVCenter).bold().framed(report::FrameBottom);
-    columns.addLabel({20, 0, 35, 6}, "Symbol działu").bold().framed(report::FrameBottom);
-    columns.addLabel({60, 0, width - 60, 6}, "Nazwa działu").bold().framed(report::FrameBottom);
+    columns.addLabel({0, 0, 15, 6}, "Lp.", Qt::AlignRight | Qt::AlignVCenter).bold();
+    columns.addLabel({20, 0, 35, 6}, "Symbol działu").bold();
+    columns.addLabel({60, 0, width - 60, 6}, "Nazwa działu").bold();
+    columns.addHLine(5.8, 0, width);
 
     report::Band& detail = report->detail(5.5);
     detail.addField({0, 0, 15, 5.5}, [state] { return QString::number(state->line) + "."; },
