@@ -4,7 +4,7 @@
 
 #include <QButtonGroup>
 #include <QRadioButton>
-#include <QVBoxLayout>
+#include <QHBoxLayout>
 
 namespace kzp {
 
@@ -56,7 +56,7 @@ void FieldItemCombo::refresh()
 FieldRadioGroup::FieldRadioGroup(const QString& title, const QList<Item>& items, Dialogs& dialogs, QWidget* parent)
     : QGroupBox(title, parent), m_items(items), m_binding(dialogs)
 {
-    auto* layout = new QVBoxLayout(this);
+    auto* layout = new QHBoxLayout(this);
     auto* group = new QButtonGroup(this);
     group->setExclusive(false); // a value outside the items shows no button checked
     for (int i = 0; i < items.size(); ++i) {
@@ -66,6 +66,7 @@ FieldRadioGroup::FieldRadioGroup(const QString& title, const QList<Item>& items,
         m_buttons << button;
         connect(button, &QRadioButton::clicked, this, [this, i] { choose(i); });
     }
+    layout->addStretch();
     connect(&m_binding, &widgets::FieldBinding::refreshNeeded, this, &FieldRadioGroup::refresh);
     refresh();
 }

@@ -131,13 +131,23 @@ TFKasy::TFKasy(RuleContext& ctx, QWidget* parent) : QDialog(parent), m_ctx(ctx)
     dataZamkniecia->setObjectName(QStringLiteral("DBEditDataZamkniecia"));
     dataZamkniecia->bind(kasy, QStringLiteral("DataZamkniecia"));
 
-    // Left column: what the fund is and what it charges; right column: its ties to payroll.
+    // On top what the fund is; below, on the left what it charges, on the right its ties to payroll.
+    auto* identity = new QHBoxLayout;
+    identity->addWidget(label(QStringLiteral("Rodzaj kasy :"), rodzaj));
+    identity->addWidget(rodzaj);
+    identity->addSpacing(16);
+    identity->addWidget(label(QStringLiteral("Nazwa kasy:"), nazwa));
+    identity->addWidget(nazwa, 1);
+
+    const int codeWidth = fontMetrics().averageCharWidth() * 14;
+    for (QWidget* w : {static_cast<QWidget*>(wpisowe), static_cast<QWidget*>(skladka), static_cast<QWidget*>(procent),
+                       static_cast<QWidget*>(licznik), static_cast<QWidget*>(dataZamkniecia),
+                       static_cast<QWidget*>(kodWpisowe), static_cast<QWidget*>(kodSkladka),
+                       static_cast<QWidget*>(kodRata), static_cast<QWidget*>(kodZwrot)})
+        w->setMaximumWidth(codeWidth);
+
     auto* left = new QGridLayout;
     int row = 0;
-    left->addWidget(label(QStringLiteral("Rodzaj kasy :"), rodzaj), row, 0);
-    left->addWidget(rodzaj, row++, 1, 1, 2);
-    left->addWidget(label(QStringLiteral("Nazwa kasy:"), nazwa), row, 0);
-    left->addWidget(nazwa, row++, 1, 1, 2);
     left->addWidget(label(QStringLiteral("Kwota wpisowego :"), wpisowe), row, 0);
     left->addWidget(wpisowe, row++, 1);
     left->addWidget(label(QStringLiteral("Kwota składki :"), skladka), row, 0);
@@ -149,10 +159,10 @@ TFKasy::TFKasy(RuleContext& ctx, QWidget* parent) : QDialog(parent), m_ctx(ctx)
     left->addWidget(licznik, row++, 1);
     left->addWidget(label(QStringLiteral("Data zamknięcia okresu rozliczeniowego:"), dataZamkniecia), row, 0);
     left->addWidget(dataZamkniecia, row++, 1);
-    left->addWidget(kiedyInna, row++, 0, 1, 3);
-    left->addWidget(uzupelniajace, row++, 0, 1, 3);
+    left->addWidget(kiedyInna, row++, 0, 1, 4);
+    left->addWidget(uzupelniajace, row++, 0, 1, 4);
     left->setRowStretch(row, 1);
-    left->setColumnStretch(1, 1);
+    left->setColumnStretch(3, 1);
 
     auto* right = new QGridLayout;
     row = 0;
@@ -182,8 +192,9 @@ TFKasy::TFKasy(RuleContext& ctx, QWidget* parent) : QDialog(parent), m_ctx(ctx)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_navigator);
     layout->addWidget(m_grid, 1);
+    layout->addLayout(identity);
     layout->addLayout(form);
-    resize(900, 640);
+    resize(900, 600);
 
     if (parent)
         move(parent->geometry().topLeft() + QPoint(94, 33));

@@ -54,12 +54,12 @@ TFUzytkownicy::TFUzytkownicy(RuleContext& ctx, QWidget* parent) : QDialog(parent
     m_grid = new widgets::CursorGrid(dialogs, this);
     m_grid->setObjectName(QStringLiteral("DBGrid1"));
     m_grid->bindCursor(hasla, {column("NazwaKrotka", QStringLiteral("Nazwa krótka"), 11),
-                               column("NazwaPelna", QStringLiteral("Nazwa pełna"), 26),
+                               column("NazwaPelna", QStringLiteral("Nazwa pełna"), 24),
                                column("Aktywny", QStringLiteral("Aktywny"), 7),
-                               column("Administrator", QStringLiteral("Administrator"), 9),
+                               column("Administrator", QStringLiteral("Administrator"), 11),
                                column("Przegladanie", QStringLiteral("Przeglądanie"), 9),
                                column("Aktualizacja", QStringLiteral("Aktualizacja"), 9),
-                               column("Zamkniecie", QStringLiteral("Zamknięcie m-ca"), 11)});
+                               column("Zamkniecie", QStringLiteral("Zamknięcie m-ca"), 13)});
 
     m_shortName = new widgets::FieldLineEdit(dialogs, this);
     m_shortName->setObjectName(QStringLiteral("DBEditNazwaKrotka"));
@@ -106,7 +106,7 @@ TFUzytkownicy::TFUzytkownicy(RuleContext& ctx, QWidget* parent) : QDialog(parent
     layout->addWidget(m_navigator);
     layout->addWidget(m_grid, 1);
     layout->addLayout(below);
-    resize(720, 520);
+    resize(820, 520);
 }
 
 TFUzytkownicy::~TFUzytkownicy()

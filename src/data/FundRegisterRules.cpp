@@ -63,6 +63,11 @@ FundRegisterRules& FundRegisterRules::install(RuleContext& ctx)
     c.hooks("RodzajKasy").onGetText = [rules](const store::Field& f, bool display) {
         return rules->TKasyRodzajKasyGetText(f, display);
     };
+    // Amounts of money show their grosze: 10,00 rather than 10.
+    for (const char* amount : {"KwotaWpisowe", "KwotaSkladka"})
+        c.hooks(QLatin1String(amount)).onGetText = [](const store::Field& f, bool) {
+            return f.isNull() ? QString() : QString::number(f.asFloat(), 'f', 2).replace('.', ',');
+        };
     c.beforeInsert = [rules](Cursor& k) { rules->TKasyBeforeInsert(k); };
     c.beforeEdit = [rules](Cursor& k) { rules->TKasyBeforeEdit(k); };
     c.beforePost = [rules](Cursor& k) { rules->TKasyBeforePost(k); };
