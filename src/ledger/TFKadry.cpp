@@ -58,7 +58,7 @@ TFKadry::TFKadry(RuleContext& ctx, QWidget* parent)
     layout->addLayout(top);
     layout->addWidget(m_grid, 1);
     layout->addWidget(m_note);
-    resize(1060, 520);
+    resize(1220, 520);
 }
 
 TFKadry::~TFKadry()
@@ -75,16 +75,16 @@ bool TFKadry::prepare()
     if (!loaded)
         return false;
     setWindowTitle(QStringLiteral("Obsluga zbioru: ") + QDir::toNativeSeparators(m_register.sourcePath()));
-    m_grid->bindCursor(m_ctx.dm.TKadry, {column("NumerPracownika", QStringLiteral("Nr prac."), 8),
-                                         column("Nazwisko", QString(), 18),
-                                         column("Imie1", QString(), 12),
+    m_grid->bindCursor(m_ctx.dm.TKadry, {column("NumerPracownika", QStringLiteral("Nr prac."), 7),
+                                         column("Nazwisko", QString(), 15),
+                                         column("Imie1", QString(), 10),
                                          column("PESEL", QString(), 12),
-                                         column("NumerDowoduOsobistego", QString(), 11),
-                                         column("KodPocztowy", QString(), 7),
-                                         column("Miejscowosc", QString(), 14),
-                                         column("Poczta", QString(), 14),
-                                         column("Ulica", QString(), 16),
-                                         column("NrDomuiMieszkania", QString(), 9)});
+                                         column("NumerDowoduOsobistego", QString(), 20),
+                                         column("KodPocztowy", QString(), 11),
+                                         column("Miejscowosc", QString(), 12),
+                                         column("Poczta", QString(), 12),
+                                         column("Ulica", QString(), 13),
+                                         column("NrDomuiMieszkania", QString(), 17)});
     m_search->clear();
     m_search->setFocus();
     return true;

@@ -2,6 +2,7 @@
 
 #include "data/RuleContext.h"
 #include "data/TDM.h"
+#include "store/Cursor.h"
 #include "widgets/CommandBoundary.h"
 #include "widgets/CursorGrid.h"
 
@@ -46,7 +47,7 @@ TFPozyczkiZyrowane::TFPozyczkiZyrowane(RuleContext& ctx, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(m_grid, 1);
-    resize(980, 420);
+    resize(1180, 420);
 }
 
 TFPozyczkiZyrowane::~TFPozyczkiZyrowane()
@@ -59,21 +60,26 @@ void TFPozyczkiZyrowane::prepare(int guarantorId, const QString& title)
     move(307, 6);
     m_title->setText(title);
     m_grid->unbind();
+    // The calculated amounts show as money, like the stored ones beside them.
+    for (const char* field : {"Odsetki", "RazemKwota", "Saldo"})
+        m_ctx.dm.TPozyczkiZyrowane.hooks(QString::fromLatin1(field)).onGetText = [](const store::Field& f, bool display) {
+            return store::Field::defaultText(store::FieldType::Money, f.value(), display);
+        };
     widgets::runCommand(m_ctx.dialogs, [&] { m_loans.show(guarantorId); });
     if (!m_ctx.dm.TPozyczkiZyrowane.isOpen())
         return;
     m_grid->bindCursor(m_ctx.dm.TPozyczkiZyrowane,
-                       {column("Nazwisko_look", QStringLiteral("Nazwisko - pozyczkobiorcy"), 24),
-                        column("Imie_look", QStringLiteral("Imię"), 14),
-                        column("DataPozyczki", QStringLiteral("Data Pożyczki"), 11),
-                        column("KwotaPozyczki", QStringLiteral("Kwota Pożyczki"), 12),
-                        column("Saldo", QString(), 11, true),
-                        column("Identyfikator", QString(), 9),
-                        column("KwotaSaldaStarego", QString(), 12),
-                        column("IloscRat", QString(), 7),
-                        column("IdZyrant1", QString(), 8),
-                        column("IdZyrant2", QString(), 8),
-                        column("IdentyfikatorPracownika", QString(), 10)});
+                       {column("Nazwisko_look", QStringLiteral("Nazwisko - pozyczkobiorcy"), 21),
+                        column("Imie_look", QStringLiteral("Imię"), 10),
+                        column("DataPozyczki", QStringLiteral("Data Pożyczki"), 12),
+                        column("KwotaPozyczki", QStringLiteral("Kwota Pożyczki"), 13),
+                        column("Saldo", QString(), 12, true),
+                        column("Identyfikator", QString(), 10),
+                        column("KwotaSaldaStarego", QString(), 16),
+                        column("IloscRat", QString(), 8),
+                        column("IdZyrant1", QString(), 9),
+                        column("IdZyrant2", QString(), 9),
+                        column("IdentyfikatorPracownika", QString(), 20)});
     m_state->setText(QString());
 }
 
