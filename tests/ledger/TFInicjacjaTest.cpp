@@ -153,3 +153,27 @@ TEST_F(InitialGenerationWindow, ARowThatCannotBeWrittenEndsTheWalkKeepingTheRows
 
 } // namespace
 } // namespace kzp::test
+
+namespace kzp::test {
+namespace {
+
+TEST_F(InitialGenerationWindow, ABalanceThatIsZeroToTheGroszCountsAsZero)
+{
+    openFund();
+    // 0.1 + 0.2 - 0.3 is not exactly 0 in floating point.
+    const int refunded = addMember("Sikora", "Teresa", 120);
+    addContribution(refunded, "20", 0.1);
+    addContribution(refunded, "20", 0.2);
+    addContribution(refunded, "50", 0.3);
+    addContribution(refunded, "10", 0.1);
+    addContribution(refunded, "10", 0.2);
+    addContribution(refunded, "10", -0.3);
+    refreshFund();
+    InitialGeneration generation(*m_ctx);
+    const InitialGeneration::Result result = generation.run(QDate(2003, 6, 30));
+    EXPECT_TRUE(result.completed);
+    EXPECT_EQ(generated(), (QList<QVariantList>{{refunded, "40", 0.0}, {refunded, "10", 50.0}}));
+}
+
+} // namespace
+} // namespace kzp::test
