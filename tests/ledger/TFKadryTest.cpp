@@ -180,6 +180,23 @@ TEST_F(HrWindow, NoOrAMissingRightEndsTheAssignmentSilently)
     EXPECT_EQ(rows("CZLONKOWIE", {"Nazwisko", "Imie", "NrPracownika"}), before);
 }
 
+TEST_F(HrWindow, ChangesTypedBeforeTheRegisterWasOpenedAreNeitherStoredNorDropped)
+{
+    store::Cursor& m = m_dm->TCzlonkowie;
+    goToMember(existing);
+    m.edit();
+    m.setValue("Uwagi", QStringLiteral("wpisane ręcznie"));
+    TFKadry w(*m_ctx);
+    ASSERT_TRUE(w.prepare());
+    ASSERT_TRUE(m_dm->TKadry.locate(QStringLiteral("NumerPracownika"), {310}));
+    EXPECT_EQ(w.assign(), HrRegister::Assignment::Abandoned);
+    EXPECT_EQ(m_dialogs.texts(), QStringList{"Zapisz lub anuluj zmiany danych członków kasy"});
+    ASSERT_EQ(m.state(), store::Cursor::State::Edit);
+    EXPECT_EQ(m.field("Uwagi").asString(), QStringLiteral("wpisane ręcznie"));
+    EXPECT_EQ(m.field("Nazwisko").asString(), QStringLiteral("Nowakowa"));
+    EXPECT_EQ(rows("CZLONKOWIE", {"Uwagi"}).value(0).value(0).toString(), QString());
+}
+
 TEST_F(HrWindow, AnUnreadableRegisterIsReportedAndTheWindowIsNotShown)
 {
     QFile f(path("kadry/KADRY.DB"));
