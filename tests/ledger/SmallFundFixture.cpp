@@ -2,7 +2,6 @@
 
 #include "app/logic/FundOpening.h"
 #include "data/FundTables.h"
-#include "data/MemberRules.h"
 #include "data/TableNames.h"
 #include "data/WorkingDirectory.h"
 #include "store/Statement.h"
@@ -26,17 +25,12 @@ void SmallFund::SetUp()
     for (bool& right : m_session.currentUser.rights)
         right = true;
     m_ctx = std::make_unique<RuleContext>(RuleContext{*m_dm, m_session, m_dialogs, {}});
-    m_balances = std::make_unique<Balances>(*m_dm, m_session);
-    m_ledger = std::make_unique<LedgerState>(LedgerState{*m_ctx, *m_balances, {}, {}, false});
     FundOpening::installHrRegisterRule(*m_ctx);
 }
 
 void SmallFund::TearDown()
 {
-    if (m_ledger)
-        member::uninstall(*m_ledger);
-    if (m_balances)
-        m_balances->uninstall();
+    m_rules.reset();
     QDir::setCurrent(QDir::tempPath());
 }
 
@@ -68,8 +62,7 @@ void SmallFund::openFund(const FundSetup& setup)
     m_dialogs.clear();
     ASSERT_TRUE(FundOpening(*m_ctx).open()) << m_dialogs.texts().join('|').toStdString();
     m_dialogs.clear();
-    m_balances->install();
-    member::install(*m_ledger);
+    m_rules = installLedgerRules(*m_ctx);
     refreshFund();
 }
 

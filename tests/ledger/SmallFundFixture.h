@@ -1,7 +1,6 @@
 #pragma once
 
-#include "data/Balances.h"
-#include "data/LedgerState.h"
+#include "data/LedgerRules.h"
 #include "data/RuleContext.h"
 #include "data/Session.h"
 #include "data/TDM.h"
@@ -17,7 +16,7 @@
 namespace kzp::test {
 
 // A working directory with one fund (Kas1), opened for the processing date 2003-06-30 by a user
-// with every right, with the ledger's balances and member rules in place. Rows are written
+// with every right, with the ledger's record rules in place. Rows are written
 // straight into the tables, so what a test sets up passes no rule.
 class SmallFund : public ::testing::Test {
 protected:
@@ -55,8 +54,8 @@ protected:
     Session m_session;
     ScriptedDialogs m_dialogs;
     std::unique_ptr<RuleContext> m_ctx;
-    std::unique_ptr<Balances> m_balances;
-    std::unique_ptr<LedgerState> m_ledger;
+    // The ledger's record rules, installed once the fund is open.
+    std::unique_ptr<LedgerRules> m_rules;
 
 private:
     qint64 insert(const QString& table, const QVariantMap& values);

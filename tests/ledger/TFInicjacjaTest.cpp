@@ -1,7 +1,6 @@
 #include "SmallFundFixture.h"
 
 #include "cycle/TFInicjacja.h"
-#include "data/MemberRules.h"
 #include "store/StoreError.h"
 
 #include <QDateEdit>
@@ -42,7 +41,7 @@ TEST_F(InitialGenerationWindow, WritesOpeningContributionsAndEntryFeesAndSumsThe
     openFund();
     addMembers();
     // Everyone, those who left included, is walked.
-    member::setLeavingFilter(*m_ledger, false);
+    m_rules->setLeavingFilter(false);
     goToMember(paidUp);
     TFInicjacja w(*m_ctx);
     w.prepare();

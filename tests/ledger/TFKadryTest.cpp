@@ -51,7 +51,7 @@ protected:
         existing = addMember("Nowakowa", "Ania", 207);
         refreshFund();
         // The member window marks the coming insert as taken from the register.
-        m_ledger->memberFromHr = true;
+        m_rules->setMemberFromHr(true);
     }
 
     void activateRow(TFKadry& w, const QString& surname)
