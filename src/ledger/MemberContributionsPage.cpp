@@ -64,6 +64,8 @@ MemberContributionsPage::MemberContributionsPage(RuleContext& ctx, LedgerRules& 
     m_forma->setObjectName("WplataForma");
     m_forma->setToolTip(QStringLiteral("Forma wplaty"));
     m_z55 = card::button(QStringLiteral("Wkłady Z55"), QStringLiteral("Wydruk / podgląd   wkładów "), this);
+    // The statements of one member are not part of the program yet.
+    m_z55->setEnabled(false);
 
     auto* head = new QHBoxLayout;
     head->addWidget(title);
@@ -145,16 +147,16 @@ void MemberContributionsPage::bind()
     store::Cursor& w = dm.TWplaty;
     m_nav->bindCursor(w);
     m_grid->bindCursor(w, {{"OpisOperacji1", "Operacja", 11},
-                           {"DataOperacji", {}, 10},
+                           {"DataOperacji", {}, 12},
                            {"Kwota", {}, 11},
                            {"Forma", "Płatne:", 4},
                            {"NrDokumentu", "Nr dokumentu", 14},
-                           {"Status", {}, 3},
-                           {"Operacja", {}, 4},
-                           {"Identyfikator", {}, 6},
-                           {"KtoZmienil", {}, 4},
-                           {"KtoZmienilNazwisko", {}, 14},
-                           {"IdentyfikatorPracownika", {}, 6}});
+                           {"Status", {}, 6},
+                           {"Operacja", {}, 8},
+                           {"Identyfikator", {}, 11},
+                           {"KtoZmienil", {}, 10},
+                           {"KtoZmienilNazwisko", {}, 18},
+                           {"IdentyfikatorPracownika", {}, 21}});
     m_grid->setEditable(true);
     m_data->bind(w, "DataOperacji");
     m_kwota->bind(w, "Kwota");

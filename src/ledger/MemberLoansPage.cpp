@@ -263,6 +263,8 @@ QWidget* MemberLoansPage::buildRepayments()
     m_pozostalo = figure(d, panel, "Saldo");
     m_pozyczka = figure(d, panel, "Pozyczka");
     m_z5 = card::button(QStringLiteral("Spłata  Z5"), QStringLiteral("Wydruk / podgląd   spłat wybranej pozyczki"), panel);
+    // The statements of one member are not part of the program yet.
+    m_z5->setEnabled(false);
 
     auto* top = new QHBoxLayout;
     top->addWidget(m_repaymentsNav);
@@ -277,25 +279,20 @@ QWidget* MemberLoansPage::buildRepayments()
     edits->addWidget(m_rataDokument, 1, 1);
     edits->addWidget(card::label(QStringLiteral("Forma płat."), m_rataForma, panel), 1, 2);
     edits->addWidget(m_rataForma, 1, 3);
+    edits->addWidget(card::label(QStringLiteral("Spłacono: "), m_splacono, panel), 2, 0);
+    edits->addWidget(m_splacono, 2, 1);
+    edits->addWidget(card::label(QStringLiteral("Pozostało:"), m_pozostalo, panel), 2, 2);
+    edits->addWidget(m_pozostalo, 2, 3);
+    edits->addWidget(card::label(QStringLiteral("Pożyczka:"), m_pozyczka, panel), 3, 0);
+    edits->addWidget(m_pozyczka, 3, 1);
+    edits->addWidget(m_z5, 3, 2, 1, 2, Qt::AlignRight);
     edits->setColumnStretch(1, 1);
-    auto* sums = new QHBoxLayout;
-    sums->addWidget(card::label(QStringLiteral("Spłacono: "), m_splacono, panel));
-    sums->addWidget(m_splacono);
-    sums->addWidget(card::label(QStringLiteral("Pozostało:"), m_pozostalo, panel));
-    sums->addWidget(m_pozostalo);
-    sums->addWidget(card::label(QStringLiteral("Pożyczka:"), m_pozyczka, panel));
-    sums->addWidget(m_pozyczka);
-    sums->addStretch();
-    auto* bottom = new QHBoxLayout;
-    bottom->addLayout(sums, 1);
-    bottom->addWidget(m_z5);
 
     auto* v = new QVBoxLayout(panel);
     v->setContentsMargins(0, 0, 0, 0);
     v->addLayout(top);
     v->addWidget(m_repaymentsGrid, 1);
     v->addLayout(edits);
-    v->addLayout(bottom);
     setTabOrder(m_rataData, m_rataKwota);
     setTabOrder(m_rataKwota, m_rataDokument);
     setTabOrder(m_rataDokument, m_rataForma);
@@ -346,10 +343,10 @@ void MemberLoansPage::bind()
                                     {"DataPozyczki", "Data pożyczki", 10},
                                     {"KwotaPozyczki", "Kwota pożyczki", 12},
                                     {"Saldo", {}, 12},
-                                    {"KwotaSaldaStarego", {}, 12},
-                                    {"KtoZmienilNazwisko", {}, 16},
-                                    {"IdentyfikatorPracownika", {}, 6},
-                                    {"Identyfikator", {}, 6}});
+                                    {"KwotaSaldaStarego", {}, 17},
+                                    {"KtoZmienilNazwisko", {}, 18},
+                                    {"IdentyfikatorPracownika", {}, 21},
+                                    {"Identyfikator", {}, 11}});
     m_loansGrid->setEditable(true);
     m_dataPozyczki->bind(loans, "DataPozyczki");
     m_iloscRat->bind(loans, "IloscRat");
@@ -392,16 +389,20 @@ void MemberLoansPage::bind()
     m_uwagi2->bind(loans, "Uwagi2");
 
     m_repaymentsNav->bindCursor(repayments);
-    m_repaymentsGrid->bindCursor(repayments, {{"DataOperacji", {}, 10},
+    m_repaymentsGrid->bindCursor(repayments, {{"DataOperacji", {}, 12},
                                               {"Kwota", {}, 11},
                                               {"Forma", "Płatne:", 4},
                                               {"NrDokumentu", {}, 14},
-                                              {"Status", {}, 3},
-                                              {"KtoZmienilNazwisko", {}, 14},
-                                              {"IdentyfikatorPozyczki", {}, 6}});
+                                              {"Status", {}, 6},
+                                              {"KtoZmienilNazwisko", {}, 18},
+                                              {"IdentyfikatorPozyczki", {}, 19}});
     m_rataData->bind(repayments, "DataOperacji");
     m_rataKwota->bind(repayments, "Kwota");
     m_rataDokument->bind(repayments, "NrDokumentu");
+    // The repaid amount is a plain number in the data module; here it reads as the money it is.
+    loans.hooks("Splacono").onGetText = [](const store::Field& f, bool) {
+        return store::Field::defaultText(store::FieldType::Money, f.value(), false);
+    };
     m_splacono->bind(loans, "Splacono");
     m_pozostalo->bind(loans, "Saldo");
     m_pozyczka->bind(loans, "RazemKwota");
@@ -413,6 +414,7 @@ void MemberLoansPage::bind()
 
 void MemberLoansPage::unbind()
 {
+    m_ctx.dm.TPozyczki.hooks("Splacono").onGetText = nullptr;
     m_loansNav->unbind();
     m_loansGrid->unbind();
     for (FieldLineEdit* e : {static_cast<FieldLineEdit*>(m_dataPozyczki), m_iloscRat, m_kwotaPozyczki, m_rataPierwsza,

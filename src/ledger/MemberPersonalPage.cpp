@@ -25,7 +25,9 @@ namespace {
 // Editors sized to what their fields hold, so the page reads as a form rather than a wall of boxes.
 void fitChars(QWidget* w, int chars)
 {
-    w->setMaximumWidth(w->fontMetrics().horizontalAdvance(QString(chars, QLatin1Char('W'))) * 3 / 4 + 16);
+    const int width = w->fontMetrics().horizontalAdvance(QString(chars, QLatin1Char('0'))) + 16;
+    w->setMinimumWidth(width);
+    w->setMaximumWidth(width + width / 3);
 }
 
 } // namespace
@@ -144,7 +146,7 @@ MemberPersonalPage::MemberPersonalPage(RuleContext& ctx, LedgerRules& rules, QWi
     suspension->addWidget(new QLabel(QStringLiteral("-"), this));
     suspension->addWidget(m_zawieszenieDo);
     suspension->addStretch();
-    amount->addLayout(suspension, 3, 1);
+    amount->addLayout(suspension, 4, 0, 1, 2);
     amount->setColumnStretch(0, 1);
 
     auto* right = new QVBoxLayout;

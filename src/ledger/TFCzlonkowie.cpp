@@ -219,12 +219,12 @@ bool TFCzlonkowie::prepare()
                                                {"NrPracownika", "Nr Prac.", 7},
                                                {"Wpisowe", {}, 10},
                                                {"Wklad", {}, 11},
-                                               {"DataWpisuDoKasy", {}, 10},
-                                               {"DataWypisuZKasy", {}, 10},
+                                               {"DataWpisuDoKasy", {}, 15},
+                                               {"DataWypisuZKasy", {}, 15},
                                                {"Uwagi", {}, 20},
-                                               {"DataZawieszeniaOd", {}, 10},
-                                               {"DataZawieszeniaDo", {}, 10},
-                                               {"IdentyfikatorPracownika", {}, 6}});
+                                               {"DataZawieszeniaOd", {}, 17},
+                                               {"DataZawieszeniaDo", {}, 17},
+                                               {"IdentyfikatorPracownika", {}, 21}});
     if (dm.TPozyczki.isOpen())
         dm.TPozyczki.last();
     if (dm.TWplaty.isOpen())
