@@ -4,6 +4,7 @@
 #include "ledger/MemberLoansPage.h"
 #include "ledger/MemberPersonalPage.h"
 #include "ledger/TFCzlonkowie.h"
+#include "ledger/TFPozyczkiZyrowane.h"
 #include "support/PolishTyping.h"
 #include "widgets/CursorGrid.h"
 #include "widgets/CursorNavigator.h"
@@ -22,6 +23,7 @@
 #include <QTabWidget>
 #include <QToolButton>
 #include <QTest>
+#include <QTimer>
 
 namespace kzp::test {
 namespace {
@@ -480,6 +482,35 @@ TEST_F(MemberCard, PopupMenusCarryTheirItems)
     // "Zapisz " does nothing while the member is only browsed; "Anuluj W Y P I S" leaves him in edit.
     window->membersMenu()->actions()[2]->trigger();
     EXPECT_FALSE(m_dm->TCzlonkowie.isEditing());
+    EXPECT_TRUE(m_dialogs.shown().isEmpty());
+}
+
+// "Komu żyruje" opens the guaranteed loans of the member or of the loan's guarantor, titled with
+// his name; a guarantor who is no member any more gives an empty title.
+TEST_F(MemberCard, GuaranteesWindowIsTitledWithTheMembersName)
+{
+    openCard();
+    addLoan(nowak, 1000.0, left, 9999);
+    refreshFund();
+    goToMember(nowak);
+    window->setPage(TFCzlonkowie::LoansPage);
+    window->loansPage()->showGuarantors();
+    const auto titleOfWindowOpenedBy = [](QAbstractButton* button) {
+        QString title;
+        QTimer::singleShot(0, [&title] {
+            auto* w = qobject_cast<TFPozyczkiZyrowane*>(QApplication::activeModalWidget());
+            if (w) {
+                title = w->titleLabel()->text();
+                w->reject();
+            }
+        });
+        button->click();
+        return title;
+    };
+    // The guarantor who left the fund is still found by his identifier.
+    EXPECT_EQ(titleOfWindowOpenedBy(window->loansPage()->guaranteesButton1()), QStringLiteral("Wróbel Stanisław"));
+    EXPECT_EQ(titleOfWindowOpenedBy(window->loansPage()->guaranteesButton2()), QString());
+    EXPECT_EQ(titleOfWindowOpenedBy(window->guaranteesButton()), QStringLiteral("Nowak Anna"));
     EXPECT_TRUE(m_dialogs.shown().isEmpty());
 }
 
