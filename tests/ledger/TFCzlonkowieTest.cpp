@@ -301,6 +301,25 @@ TEST_F(MemberCard, ClosingAsksAboutEveryOpenRowAndCancelKeepsTheWindow)
     EXPECT_TRUE(rows("WPLATY", {"Kwota"}).isEmpty());
 }
 
+// A value still being typed when the window is closed is the value the question stores.
+TEST_F(MemberCard, ClosingStoresWhatIsStillBeingTyped)
+{
+    openCard();
+    goToMember(nowak);
+    widgets::FieldLineEdit* surname = window->personalPage()->findChild<widgets::FieldLineEdit*>("Nazwisko");
+    ASSERT_NE(surname, nullptr);
+    surname->setFocus();
+    surname->selectAll();
+    typeText(surname, QStringLiteral("Nowakowska"));
+    ASSERT_TRUE(m_dm->TCzlonkowie.isEditing());
+    m_dialogs.answer(Dialogs::Yes);
+    window->reject();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(m_dialogs.texts(), QStringList{" Czy zapisać zmiany w danych członka kasy  ?  !!!"});
+    EXPECT_EQ(rows("CZLONKOWIE", {"Nazwisko"}, QString("\"IdentyfikatorPracownika\" = %1").arg(nowak)).value(0).value(0),
+              QVariant(QStringLiteral("Nowakowska")));
+}
+
 TEST_F(MemberCard, NowyInAFundWithoutPayrollOnlyTells)
 {
     FundSetup setup;
