@@ -39,6 +39,8 @@ public:
     QList<UserRecord> users; // loaded once after start
     QString workDir;
     bool loginPending = true;
+    // The HR register file found by the last successful look-up (empty until one succeeds).
+    QString hrRegisterPath;
 
     // Index 0..5; any other index answers no.
     bool hasRight(int index) const;
