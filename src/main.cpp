@@ -15,6 +15,7 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 
 namespace {
 
@@ -55,6 +56,9 @@ int main(int argc, char** argv)
 
         kzp::TFGlowny glowny(ctx);
         dm.TParametry.open();
+        // Maximised also where no window manager does it for us.
+        if (const QScreen* screen = QApplication::primaryScreen())
+            glowny.setGeometry(screen->availableGeometry());
         glowny.showMaximized();
         return app.exec();
     } catch (const store::StoreError& error) {
