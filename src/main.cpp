@@ -1,13 +1,19 @@
 // The program: the working directory is the folder it is started in.
+#include "app/LedgerCommands.h"
 #include "app/TFGlowny.h"
 #include "app/logic/FundOpening.h"
 #include "common/InstanceLock.h"
+#include "data/DepartmentRules.h"
+#include "data/FundRegisterRules.h"
+#include "data/LedgerRules.h"
 #include "data/RuleContext.h"
+#include "data/UserRules.h"
 #include "data/Session.h"
 #include "data/TDM.h"
 #include "data/WorkingDirectory.h"
 #include "store/Database.h"
 #include "store/StoreError.h"
+#include "reports/ReportPrinting.h"
 #include "widgets/MessageBoxDialogs.h"
 
 #include <QApplication>
@@ -53,8 +59,14 @@ int main(int argc, char** argv)
         kzp::MessageBoxDialogs dialogs;
         kzp::RuleContext ctx{dm, session, dialogs, {}};
         kzp::FundOpening::installHrRegisterRule(ctx);
+        kzp::installFundRegisterRules(ctx);
+        kzp::installUserRules(ctx);
+        kzp::installDepartmentRules(ctx);
+        const auto ledgerRules = kzp::installLedgerRules(ctx);
 
         kzp::TFGlowny glowny(ctx);
+        kzp::ReportPrinting printing(dialogs, &glowny);
+        kzp::wireLedgerCommands(glowny, ctx, *ledgerRules, printing);
         dm.TParametry.open();
         // Maximised also where no window manager does it for us.
         if (const QScreen* screen = QApplication::primaryScreen())
