@@ -193,8 +193,8 @@ void TDM::TKasyCalcFields(Cursor& c)
     c.field("KtoZmienilNazwisko").setValue(fullNameOfUser(c.field("KtoZmienil").asInt()));
     const store::Field year = c.field("RokImportu");
     const store::Field month = c.field("McImportu");
-    // 2003.5 for May 2003; empty while nothing has been imported.
-    if (!year.isNull() || !month.isNull())
+    // 2003.5 for May 2003; empty while nothing has been imported (no year, or year 0).
+    if (year.asInt() != 0 || month.asInt() != 0)
         c.field("CalcImportRokMc").setValue(QString::number(year.asInt()) + '.' + QString::number(month.asInt()));
 }
 

@@ -23,7 +23,7 @@ bool sameKey(const QVariant& a, const QVariant& b)
 } // namespace
 
 FieldLookupCombo::FieldLookupCombo(kzp::Dialogs& dialogs, QWidget* parent)
-    : QComboBox(parent), m_binding(dialogs), m_empty(new QStringListModel(this))
+    : QComboBox(parent), m_binding(dialogs), m_models(new QObject(this)), m_empty(new QStringListModel(m_models))
 {
     setEditable(false);
     setMaxVisibleItems(20);
@@ -45,7 +45,7 @@ void FieldLookupCombo::bind(store::Cursor& cursor, const QString& field, store::
 {
     unbind();
     m_keyField = keyField;
-    m_list = new CursorTableModel(list, this);
+    m_list = new CursorTableModel(list, m_models);
     m_list->setColumns(listColumns);
     auto* view = new QTableView(this);
     view->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -76,7 +76,7 @@ void FieldLookupCombo::unbind()
     if (!m_list)
         return;
     disconnect(m_list, nullptr, this, nullptr);
-    setModel(m_empty); // the combo deletes the view it had
+    setModel(m_empty); // the models belong to m_models, so the combo deletes neither
     delete m_list;
     m_list = nullptr;
     refresh();

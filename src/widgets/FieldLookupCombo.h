@@ -42,6 +42,8 @@ protected:
 
 private:
     FieldBinding m_binding;
+    // Owns the list models: QComboBox deletes a model on replacement when the combo is its parent.
+    QObject* m_models;
     QAbstractItemModel* m_empty = nullptr; // the model while unbound
     CursorTableModel* m_list = nullptr;
     QString m_keyField;

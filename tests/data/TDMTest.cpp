@@ -166,6 +166,9 @@ TEST_F(TDMFund, FieldsTheDataModuleComputesItself)
     dm->TKasy.setValue("NazwaKasy", "KZP");
     dm->TKasy.setValue("KtoZmienil", 3);
     EXPECT_EQ(dm->TKasy.field("CalcImportRokMc").asString(), "");
+    dm->TKasy.setValue("RokImportu", 0);
+    dm->TKasy.setValue("McImportu", 0);
+    EXPECT_EQ(dm->TKasy.field("CalcImportRokMc").asString(), "") << "a fund never imported shows no month";
     dm->TKasy.setValue("RokImportu", 2003);
     dm->TKasy.setValue("McImportu", 5);
     dm->TKasy.post();

@@ -239,6 +239,15 @@ TEST_F(FieldEditorsTest, LookupComboShowsTheListAndStoresTheKey)
     people->field("Dzial").setValue(99);
     EXPECT_EQ(department->currentIndex(), -1);
     EXPECT_TRUE(dialogs.shown().isEmpty());
+    people->cancel();
+
+    // A window may bind a combo again or let it go: neither touches a model the combo dropped.
+    department->unbind();
+    department->bind(*people, "Dzial", *departments, "Id", {{"Symbol", "", 5}});
+    people->setRecNo(0);
+    EXPECT_EQ(department->count(), 3);
+    department->unbind();
+    EXPECT_EQ(department->count(), 0);
 }
 
 } // namespace
