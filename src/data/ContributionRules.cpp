@@ -100,7 +100,7 @@ void afterWrite(LedgerState& l)
 {
     if (anyLedgerBatch(l))
         return;
-    l.ctx.dm.TCzlonkowie.refresh();
+    l.ctx.dm.TCzlonkowie.refreshRecord();
     l.call(l.hooks.focusContributionsGrid);
 }
 

@@ -107,7 +107,7 @@ void afterWrite(LedgerState& l)
 {
     if (batch(l))
         return;
-    l.ctx.dm.TPozyczki.refresh();
+    l.ctx.dm.TPozyczki.refreshRecord();
     l.call(l.hooks.focusRepaymentsGrid);
     l.label(LedgerPane::Repayments, QString());
     l.label(LedgerPane::Contributions, QString());

@@ -490,6 +490,19 @@ void Cursor::refresh()
     notifyDataSet();
 }
 
+void Cursor::refreshRecord()
+{
+    if (!isOpen() || isEditing() || m_pos < 0)
+        return;
+    const Record row = readRow(m_current.rowid);
+    if (row.rowid == 0) {
+        refresh(); // the row is gone
+        return;
+    }
+    m_current = row;
+    notifyRecord();
+}
+
 // --- moving -------------------------------------------------------------------------------
 
 void Cursor::setCurrent(int position)

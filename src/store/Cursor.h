@@ -85,6 +85,8 @@ public:
     bool isOpen() const { return m_state != State::Inactive; }
     // Reads the rows again, staying on the current record when it is still there.
     void refresh();
+    // Reads only the current row again with its calculated fields (after rows it sums changed).
+    void refreshRecord();
     State state() const { return m_state; }
     bool isEditing() const { return m_state == State::Edit || m_state == State::Insert; }
     bool isModified() const { return m_modified; }

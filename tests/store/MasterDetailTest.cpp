@@ -151,3 +151,25 @@ TEST_F(MasterDetailTest, LookUpIntoAFolderWithoutDatabaseStaysEmptyAndCreatesNot
     EXPECT_TRUE(payments.field("OpisOperacji1").isNull());
     EXPECT_FALSE(QFile::exists(dir.filePath("Kas9/dane.sqlite")));
 }
+
+TEST_F(MasterDetailTest, RefreshingTheCurrentRecordRecomputesItsCalculatedFields)
+{
+    members.addCalculatedField("Suma", FieldType::Money);
+    members.onCalcFields = [&](Cursor& c) {
+        Statement q = db.prepare("SELECT coalesce(sum(Kwota),0) FROM " + Tables(db).qualified(fund("WPLATY")) +
+                                 " WHERE IdentyfikatorPracownika = ?");
+        q.bind(1, c.value("Id"));
+        q.step();
+        c.field("Suma").setValue(q.real(0));
+    };
+    members.open();
+    payments.open();
+    addPeople(members, {{"Kowalski", 1}, {"Nowak", 2}});
+    members.findKey({"Nowak"});
+    pay(12.5);
+    EXPECT_DOUBLE_EQ(members.field("Suma").asFloat(), 0.0) << "read before the payment";
+    members.refreshRecord();
+    EXPECT_DOUBLE_EQ(members.field("Suma").asFloat(), 12.5);
+    EXPECT_EQ(members.field("Nazwisko").asString(), "Nowak");
+    EXPECT_EQ(payments.recordCount(), 1);
+}
