@@ -37,7 +37,8 @@ store::TableStructure Catalogue::wplaty()
     return {{integer("IdentyfikatorPracownika"), autoInc("Identyfikator"), date("DataOperacji"),
              text("Operacja", 2), text("NrDokumentu", 20), money("Kwota"), text("Status", 1),
              smallint("KtoZmienil"), text("Forma", 1)},
-            {orderBy("IdentyfikatorPracownika")}};
+            // The second index holds everything a member's balance sums read, so they never touch the rows.
+            {orderBy("IdentyfikatorPracownika"), orderBy("IdentyfikatorPracownika;Operacja;Kwota")}};
 }
 
 store::TableStructure Catalogue::raty()
@@ -45,7 +46,8 @@ store::TableStructure Catalogue::raty()
     return {{integer("IdentyfikatorPozyczki"), autoInc("Identyfikator"), date("DataOperacji"), text("Operacja", 2),
              text("NrDokumentu", 20), money("Kwota"), text("Status", 1), smallint("KtoZmienil"),
              text("Forma", 1)},
-            {orderBy("IdentyfikatorPozyczki")}};
+            // The second index holds everything a loan's balance reads.
+            {orderBy("IdentyfikatorPozyczki"), orderBy("IdentyfikatorPozyczki;Kwota")}};
 }
 
 store::TableStructure Catalogue::operacjeKonta()

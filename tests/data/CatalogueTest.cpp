@@ -71,11 +71,11 @@ const QList<TableCase> cases{
     {"Kas3", "Wplaty",
      "IdentyfikatorPracownika:I Identyfikator:A DataOperacji:D Operacja:S2 NrDokumentu:S20 Kwota:M Status:S1 "
      "KtoZmienil:N Forma:S1",
-     {{"IdentyfikatorPracownika"}}},
+     {{"IdentyfikatorPracownika"}, {"IdentyfikatorPracownika", "Operacja", "Kwota"}}},
     {"Kas3", "RATY",
      "IdentyfikatorPozyczki:I Identyfikator:A DataOperacji:D Operacja:S2 NrDokumentu:S20 Kwota:M Status:S1 "
      "KtoZmienil:N Forma:S1",
-     {{"IdentyfikatorPozyczki"}}},
+     {{"IdentyfikatorPozyczki"}, {"IdentyfikatorPozyczki", "Kwota"}}},
     {"Kas3", "OperacjeKonta", "Operacja:S2 Id_Konta:I Strona:S2 Forma:S1", {{"Operacja", "Forma"}}},
     {"Kas3", "NumeryDok", "Rok:I Mc:I IdKoduDok:I NrWstawiony:I", {{"Rok", "IdKoduDok"}}},
     {"Kas3", "Dok2003",
