@@ -521,6 +521,16 @@ void Cursor::setCurrent(int position)
             detail->masterChanged();
 }
 
+void Cursor::moveTo(int position)
+{
+    checkBrowseMode();
+    setCurrent(position);
+    m_bof = m_eof = false;
+    if (afterScroll)
+        afterScroll(*this);
+    notifyRecord();
+}
+
 void Cursor::first()
 {
     checkBrowseMode();
@@ -619,12 +629,7 @@ bool Cursor::gotoBookmark(Bookmark bookmark)
     const int pos = bookmark ? positionOf(bookmark) : -1;
     if (pos < 0)
         return false;
-    checkBrowseMode();
-    setCurrent(pos);
-    m_bof = m_eof = false;
-    if (afterScroll)
-        afterScroll(*this);
-    notifyRecord();
+    moveTo(pos);
     return true;
 }
 

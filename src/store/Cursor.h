@@ -175,6 +175,8 @@ private:
     Record readRow(qint64 rowid);
     void calculate(Record& record);
     void setCurrent(int position);
+    // Ends a pending edit, makes the row at the position current and tells whoever follows.
+    void moveTo(int position);
     bool isVisible(const Record& record);
     int insertPosition(const Record& record);
     QVariantList keyOf(qint64 rowid);

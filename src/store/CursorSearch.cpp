@@ -113,12 +113,7 @@ bool Cursor::findKey(const QVariantList& values)
     const int pos = lowerBound(key, count);
     if (pos >= m_rows.size() || compareKeys(keyOf(m_rows[pos]), key, count) != 0)
         return false;
-    checkBrowseMode();
-    setCurrent(pos);
-    m_bof = m_eof = false;
-    if (afterScroll)
-        afterScroll(*this);
-    notifyRecord();
+    moveTo(pos);
     return true;
 }
 
@@ -128,12 +123,7 @@ void Cursor::findNearest(const QVariantList& values)
         return;
     const int count = int(qMin(values.size(), m_indexFieldPos.size()));
     const int pos = qMin(lowerBound(values.mid(0, count), count), int(m_rows.size()) - 1);
-    checkBrowseMode();
-    setCurrent(pos);
-    m_bof = m_eof = false;
-    if (afterScroll)
-        afterScroll(*this);
-    notifyRecord();
+    moveTo(pos);
 }
 
 bool Cursor::locate(const QString& fields, const QVariantList& values, LocateOptions options)
@@ -182,12 +172,7 @@ bool Cursor::locate(const QString& fields, const QVariantList& values, LocateOpt
     }
     if (best < 0)
         return false;
-    checkBrowseMode();
-    setCurrent(best);
-    m_bof = m_eof = false;
-    if (afterScroll)
-        afterScroll(*this);
-    notifyRecord();
+    moveTo(best);
     return true;
 }
 
