@@ -15,6 +15,19 @@ bool sameValue(const store::Field& f, const QVariant& value)
     return f.isValid() && !f.isNull() && f.value().toString() == value.toString();
 }
 
+// Writes the value of the item at `index` through `binding`, then shows the field again; false
+// when there is no such item (nothing is shown again then) or the write is refused.
+template <typename Item, typename Refresh>
+bool chooseItem(widgets::FieldBinding& binding, const QList<Item>& items, int index, Refresh refresh)
+{
+    if (index < 0 || index >= items.size())
+        return false;
+    const QVariant value = items[index].value;
+    const bool ok = binding.write([&](store::Field& f) { f.setValue(value); });
+    refresh();
+    return ok;
+}
+
 } // namespace
 
 FieldItemCombo::FieldItemCombo(const QList<Item>& items, Dialogs& dialogs, QWidget* parent)
@@ -32,12 +45,7 @@ FieldItemCombo::FieldItemCombo(const QList<Item>& items, Dialogs& dialogs, QWidg
 
 bool FieldItemCombo::choose(int index)
 {
-    if (index < 0 || index >= m_items.size())
-        return false;
-    const QVariant value = m_items[index].value;
-    const bool ok = m_binding.write([&](store::Field& f) { f.setValue(value); });
-    refresh();
-    return ok;
+    return chooseItem(m_binding, m_items, index, [this] { refresh(); });
 }
 
 void FieldItemCombo::refresh()
@@ -73,12 +81,7 @@ FieldRadioGroup::FieldRadioGroup(const QString& title, const QList<Item>& items,
 
 bool FieldRadioGroup::choose(int index)
 {
-    if (index < 0 || index >= m_items.size())
-        return false;
-    const QVariant value = m_items[index].value;
-    const bool ok = m_binding.write([&](store::Field& f) { f.setValue(value); });
-    refresh();
-    return ok;
+    return chooseItem(m_binding, m_items, index, [this] { refresh(); });
 }
 
 void FieldRadioGroup::refresh()

@@ -17,19 +17,6 @@
 
 namespace kzp {
 
-namespace {
-
-widgets::GridColumn column(const char* field, const QString& title, int width)
-{
-    widgets::GridColumn c;
-    c.field = QLatin1String(field);
-    c.title = title;
-    c.width = width;
-    return c;
-}
-
-} // namespace
-
 using widgets::CursorNavigator;
 
 TFDzialy::TFDzialy(RuleContext& ctx, QWidget* parent) : QDialog(parent), m_ctx(ctx)
@@ -64,10 +51,10 @@ TFDzialy::TFDzialy(RuleContext& ctx, QWidget* parent) : QDialog(parent), m_ctx(c
 
     m_grid = new widgets::CursorGrid(dialogs, this);
     m_grid->setObjectName(QStringLiteral("DBGrid1"));
-    m_grid->bindCursor(dzialy, {column("Symbol", QStringLiteral("Symbol"), 7),
-                                column("NazwaDzialu", QStringLiteral("Nazwa działu"), 36),
-                                column("Wskaznik", QStringLiteral("Wskaźnik"), 8),
-                                column("Identyfikator", QStringLiteral("Identyfikator"), 10)});
+    m_grid->bindCursor(dzialy, {widgets::gridColumn("Symbol", QStringLiteral("Symbol"), 7),
+                                widgets::gridColumn("NazwaDzialu", QStringLiteral("Nazwa działu"), 36),
+                                widgets::gridColumn("Wskaznik", QStringLiteral("Wskaźnik"), 8),
+                                widgets::gridColumn("Identyfikator", QStringLiteral("Identyfikator"), 10)});
 
     m_menu = new QMenu(this);
     m_menu->setObjectName(QStringLiteral("PopupMenu1"));

@@ -22,19 +22,6 @@
 
 namespace kzp {
 
-namespace {
-
-widgets::GridColumn column(const char* field, const QString& title, int width)
-{
-    widgets::GridColumn c;
-    c.field = QLatin1String(field);
-    c.title = title;
-    c.width = width;
-    return c;
-}
-
-} // namespace
-
 using widgets::CursorNavigator;
 using widgets::FieldLineEdit;
 
@@ -63,17 +50,17 @@ TFKasy::TFKasy(RuleContext& ctx, QWidget* parent) : QDialog(parent), m_ctx(ctx)
 
     m_grid = new widgets::CursorGrid(dialogs, this);
     m_grid->setObjectName(QStringLiteral("DBGrid1"));
-    m_grid->bindCursor(kasy, {column("RodzajKasy", QStringLiteral("Rodzaj"), 6),
-                              column("NazwaKasy", QStringLiteral("Nazwa kasy"), 24),
-                              column("Identyfikator", QStringLiteral("Id"), 4),
-                              column("KwotaWpisowe", QStringLiteral("Wpisowe"), 8),
-                              column("KodWpisowe", QStringLiteral("Skł. wpis."), 6),
-                              column("KwotaSkladka", QStringLiteral("Składka"), 8),
-                              column("KodSkladka", QStringLiteral("Skł. skł."), 6),
-                              column("KodZwrot", QStringLiteral("Skł. zwr."), 6),
-                              column("KodRata", QStringLiteral("Skł. raty"), 6),
-                              column("KodRataOdsetki", QStringLiteral("Skł. ods."), 6),
-                              column("Uzupelniajace", QStringLiteral("Uzup."), 5)});
+    m_grid->bindCursor(kasy, {widgets::gridColumn("RodzajKasy", QStringLiteral("Rodzaj"), 6),
+                              widgets::gridColumn("NazwaKasy", QStringLiteral("Nazwa kasy"), 24),
+                              widgets::gridColumn("Identyfikator", QStringLiteral("Id"), 4),
+                              widgets::gridColumn("KwotaWpisowe", QStringLiteral("Wpisowe"), 8),
+                              widgets::gridColumn("KodWpisowe", QStringLiteral("Skł. wpis."), 6),
+                              widgets::gridColumn("KwotaSkladka", QStringLiteral("Składka"), 8),
+                              widgets::gridColumn("KodSkladka", QStringLiteral("Skł. skł."), 6),
+                              widgets::gridColumn("KodZwrot", QStringLiteral("Skł. zwr."), 6),
+                              widgets::gridColumn("KodRata", QStringLiteral("Skł. raty"), 6),
+                              widgets::gridColumn("KodRataOdsetki", QStringLiteral("Skł. ods."), 6),
+                              widgets::gridColumn("Uzupelniajace", QStringLiteral("Uzup."), 5)});
 
     auto lineEdit = [&](const char* name, const char* field) {
         auto* edit = new FieldLineEdit(dialogs, this);

@@ -19,19 +19,6 @@
 
 namespace kzp {
 
-namespace {
-
-widgets::GridColumn column(const char* field, const QString& title, int width)
-{
-    widgets::GridColumn c;
-    c.field = QLatin1String(field);
-    c.title = title;
-    c.width = width;
-    return c;
-}
-
-} // namespace
-
 using widgets::CursorNavigator;
 
 TFUzytkownicy::TFUzytkownicy(RuleContext& ctx, QWidget* parent) : QDialog(parent), m_ctx(ctx)
@@ -53,13 +40,13 @@ TFUzytkownicy::TFUzytkownicy(RuleContext& ctx, QWidget* parent) : QDialog(parent
 
     m_grid = new widgets::CursorGrid(dialogs, this);
     m_grid->setObjectName(QStringLiteral("DBGrid1"));
-    m_grid->bindCursor(hasla, {column("NazwaKrotka", QStringLiteral("Nazwa krótka"), 11),
-                               column("NazwaPelna", QStringLiteral("Nazwa pełna"), 24),
-                               column("Aktywny", QStringLiteral("Aktywny"), 7),
-                               column("Administrator", QStringLiteral("Administrator"), 11),
-                               column("Przegladanie", QStringLiteral("Przeglądanie"), 9),
-                               column("Aktualizacja", QStringLiteral("Aktualizacja"), 9),
-                               column("Zamkniecie", QStringLiteral("Zamknięcie m-ca"), 13)});
+    m_grid->bindCursor(hasla, {widgets::gridColumn("NazwaKrotka", QStringLiteral("Nazwa krótka"), 11),
+                               widgets::gridColumn("NazwaPelna", QStringLiteral("Nazwa pełna"), 24),
+                               widgets::gridColumn("Aktywny", QStringLiteral("Aktywny"), 7),
+                               widgets::gridColumn("Administrator", QStringLiteral("Administrator"), 11),
+                               widgets::gridColumn("Przegladanie", QStringLiteral("Przeglądanie"), 9),
+                               widgets::gridColumn("Aktualizacja", QStringLiteral("Aktualizacja"), 9),
+                               widgets::gridColumn("Zamkniecie", QStringLiteral("Zamknięcie m-ca"), 13)});
 
     m_shortName = new widgets::FieldLineEdit(dialogs, this);
     m_shortName->setObjectName(QStringLiteral("DBEditNazwaKrotka"));

@@ -434,29 +434,27 @@ bool MemberLoansPage::guarantorsShown() const
 
 bool MemberLoansPage::showGuarantors()
 {
-    if (m_ctx.dm.TRaty.isEditing()) {
-        m_ctx.dialogs.show({QStringLiteral("Zapisz lub anuluj zmiany w ratach"), QStringLiteral("Kontrola"),
-                                   Dialogs::Icon::None, Dialogs::Ok, Dialogs::Ok});
-        m_repaymentsButton->setChecked(!guarantorsShown());
-        m_guarantorsButton->setChecked(guarantorsShown());
-        return false;
-    }
-    m_stack->setCurrentWidget(m_guarantorPanel);
-    m_guarantorsButton->setChecked(true);
-    return true;
+    return showPanel(m_guarantorPanel, m_guarantorsButton, m_ctx.dm.TRaty,
+                     QStringLiteral("Zapisz lub anuluj zmiany w ratach"));
 }
 
 bool MemberLoansPage::showRepayments()
 {
-    if (m_ctx.dm.TPozyczki.isEditing()) {
-        m_ctx.dialogs.show({QStringLiteral("Zapisz lub anuluj zmiany w pożyczkach"), QStringLiteral("Kontrola"),
-                                   Dialogs::Icon::None, Dialogs::Ok, Dialogs::Ok});
+    return showPanel(m_repaymentPanel, m_repaymentsButton, m_ctx.dm.TPozyczki,
+                     QStringLiteral("Zapisz lub anuluj zmiany w pożyczkach"));
+}
+
+bool MemberLoansPage::showPanel(QWidget* panel, QPushButton* button, const store::Cursor& editing,
+                                const QString& refusal)
+{
+    if (editing.isEditing()) {
+        m_ctx.dialogs.show({refusal, QStringLiteral("Kontrola"), Dialogs::Icon::None, Dialogs::Ok, Dialogs::Ok});
         m_repaymentsButton->setChecked(!guarantorsShown());
         m_guarantorsButton->setChecked(guarantorsShown());
         return false;
     }
-    m_stack->setCurrentWidget(m_repaymentPanel);
-    m_repaymentsButton->setChecked(true);
+    m_stack->setCurrentWidget(panel);
+    button->setChecked(true);
     return true;
 }
 

@@ -89,6 +89,9 @@ private:
     QWidget* buildRepayments();
     void installMenus();
     void guarantees(const QString& field);
+    // Shows `panel` and checks its `button`, unless `editing` has unsaved changes: then tells the
+    // user `refusal`, leaves the buttons matching the panel shown and answers false.
+    bool showPanel(QWidget* panel, QPushButton* button, const store::Cursor& editing, const QString& refusal);
 
     RuleContext& m_ctx;
     // Look-up lists are bound once for the window's life: the cursors they show are the same

@@ -15,20 +15,6 @@
 
 namespace kzp {
 
-namespace {
-
-widgets::GridColumn column(const QString& field, const QString& title, int width, bool bold = false)
-{
-    widgets::GridColumn c;
-    c.field = field;
-    c.title = title;
-    c.width = width;
-    c.bold = bold;
-    return c;
-}
-
-} // namespace
-
 TFKadry::TFKadry(RuleContext& ctx, QWidget* parent)
     : QDialog(parent), m_ctx(ctx), m_register(ctx), m_search(new QLineEdit(this)),
       m_assign(new QPushButton(QStringLiteral("Przypisz do Kasy"), this)),
@@ -75,16 +61,16 @@ bool TFKadry::prepare()
     if (!loaded)
         return false;
     setWindowTitle(QStringLiteral("Obsluga zbioru: ") + QDir::toNativeSeparators(m_register.sourcePath()));
-    m_grid->bindCursor(m_ctx.dm.TKadry, {column("NumerPracownika", QStringLiteral("Nr prac."), 7),
-                                         column("Nazwisko", QString(), 15),
-                                         column("Imie1", QString(), 10),
-                                         column("PESEL", QString(), 12),
-                                         column("NumerDowoduOsobistego", QString(), 20),
-                                         column("KodPocztowy", QString(), 11),
-                                         column("Miejscowosc", QString(), 12),
-                                         column("Poczta", QString(), 12),
-                                         column("Ulica", QString(), 13),
-                                         column("NrDomuiMieszkania", QString(), 17)});
+    m_grid->bindCursor(m_ctx.dm.TKadry, {widgets::gridColumn("NumerPracownika", QStringLiteral("Nr prac."), 7),
+                                         widgets::gridColumn("Nazwisko", QString(), 15),
+                                         widgets::gridColumn("Imie1", QString(), 10),
+                                         widgets::gridColumn("PESEL", QString(), 12),
+                                         widgets::gridColumn("NumerDowoduOsobistego", QString(), 20),
+                                         widgets::gridColumn("KodPocztowy", QString(), 11),
+                                         widgets::gridColumn("Miejscowosc", QString(), 12),
+                                         widgets::gridColumn("Poczta", QString(), 12),
+                                         widgets::gridColumn("Ulica", QString(), 13),
+                                         widgets::gridColumn("NrDomuiMieszkania", QString(), 17)});
     m_search->clear();
     m_search->setFocus();
     return true;

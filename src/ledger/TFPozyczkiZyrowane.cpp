@@ -13,20 +13,6 @@
 
 namespace kzp {
 
-namespace {
-
-widgets::GridColumn column(const QString& field, const QString& title, int width, bool bold = false)
-{
-    widgets::GridColumn c;
-    c.field = field;
-    c.title = title;
-    c.width = width;
-    c.bold = bold;
-    return c;
-}
-
-} // namespace
-
 TFPozyczkiZyrowane::TFPozyczkiZyrowane(RuleContext& ctx, QWidget* parent)
     : QDialog(parent), m_ctx(ctx), m_loans(ctx), m_title(new QLabel(this)), m_state(new QLabel(this)),
       m_grid(new widgets::CursorGrid(ctx.dialogs, this)), m_toggle(new QPushButton(QStringLiteral("Włącz /wyłącz"), this))
@@ -69,17 +55,17 @@ void TFPozyczkiZyrowane::prepare(int guarantorId, const QString& title)
     if (!m_ctx.dm.TPozyczkiZyrowane.isOpen())
         return;
     m_grid->bindCursor(m_ctx.dm.TPozyczkiZyrowane,
-                       {column("Nazwisko_look", QStringLiteral("Nazwisko - pozyczkobiorcy"), 21),
-                        column("Imie_look", QStringLiteral("Imię"), 10),
-                        column("DataPozyczki", QStringLiteral("Data Pożyczki"), 12),
-                        column("KwotaPozyczki", QStringLiteral("Kwota Pożyczki"), 13),
-                        column("Saldo", QString(), 12, true),
-                        column("Identyfikator", QString(), 10),
-                        column("KwotaSaldaStarego", QString(), 16),
-                        column("IloscRat", QString(), 8),
-                        column("IdZyrant1", QString(), 9),
-                        column("IdZyrant2", QString(), 9),
-                        column("IdentyfikatorPracownika", QString(), 20)});
+                       {widgets::gridColumn("Nazwisko_look", QStringLiteral("Nazwisko - pozyczkobiorcy"), 21),
+                        widgets::gridColumn("Imie_look", QStringLiteral("Imię"), 10),
+                        widgets::gridColumn("DataPozyczki", QStringLiteral("Data Pożyczki"), 12),
+                        widgets::gridColumn("KwotaPozyczki", QStringLiteral("Kwota Pożyczki"), 13),
+                        widgets::gridColumn("Saldo", QString(), 12, true),
+                        widgets::gridColumn("Identyfikator", QString(), 10),
+                        widgets::gridColumn("KwotaSaldaStarego", QString(), 16),
+                        widgets::gridColumn("IloscRat", QString(), 8),
+                        widgets::gridColumn("IdZyrant1", QString(), 9),
+                        widgets::gridColumn("IdZyrant2", QString(), 9),
+                        widgets::gridColumn("IdentyfikatorPracownika", QString(), 20)});
     m_state->setText(QString());
 }
 

@@ -14,4 +14,15 @@ struct GridColumn {
     QColor color;     // the text colour; invalid leaves the view's default
 };
 
+// A column showing `field` under `title` with a width hint, in the view's default colour.
+inline GridColumn gridColumn(const QString& field, const QString& title, int width, bool bold = false)
+{
+    GridColumn c;
+    c.field = field;
+    c.title = title;
+    c.width = width;
+    c.bold = bold;
+    return c;
+}
+
 } // namespace widgets
