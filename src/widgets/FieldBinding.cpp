@@ -89,4 +89,16 @@ void FieldBinding::notify()
         Q_EMIT refreshNeeded();
 }
 
+QString FieldBinding::editText() const
+{
+    const store::Field f = field();
+    if (!f.isValid())
+        return QString();
+    try {
+        return f.text();
+    } catch (const std::exception&) {
+        return QString();
+    }
+}
+
 } // namespace widgets

@@ -24,6 +24,8 @@ public:
 
     // The field, when the cursor is open and has it; an invalid field otherwise.
     store::Field field() const;
+    // The field's text for editing; empty when unbound or when the text cannot be made.
+    QString editText() const;
     bool isActive() const { return field().isValid(); }
     // Whether the user may change the field: active, a stored field, and not made read-only.
     bool canWrite() const;

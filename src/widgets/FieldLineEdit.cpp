@@ -17,14 +17,7 @@ void FieldLineEdit::refresh()
     if (m_committing)
         return;
     const store::Field f = m_binding.field();
-    QString shown;
-    if (f.isValid()) {
-        try {
-            shown = f.text();
-        } catch (const std::exception&) {
-            shown.clear();
-        }
-    }
+    const QString shown = m_binding.editText();
     if (f.isValid() && f.type() == store::FieldType::String && f.size() > 0)
         setMaxLength(f.size());
     m_shown = shown;

@@ -18,15 +18,7 @@ void FieldMemo::refresh()
 {
     if (m_updating)
         return;
-    const store::Field f = m_binding.field();
-    QString shown;
-    if (f.isValid()) {
-        try {
-            shown = f.text();
-        } catch (const std::exception&) {
-            shown.clear();
-        }
-    }
+    const QString shown = m_binding.editText();
     m_updating = true;
     m_shown = shown;
     setPlainText(shown);
