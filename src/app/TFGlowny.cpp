@@ -65,7 +65,7 @@ QLabel* periodPanel(const QString& name, QWidget* parent)
     label->setFrameShape(QFrame::Panel);
     label->setFrameShadow(QFrame::Sunken);
     label->setAlignment(Qt::AlignCenter);
-    label->setMinimumWidth(90);
+    label->setMinimumWidth(60);
     label->setCursor(Qt::PointingHandCursor);
     label->setToolTip(QStringLiteral("Zmień okres obliczeniowy"));
     QFont font = label->font();
@@ -130,7 +130,7 @@ void TFGlowny::buildControls()
 
     pnlRok = periodPanel("pnlRok", central);
     pnlMc = periodPanel("pnlMc", central);
-    pnlMc->setMinimumWidth(140);
+    pnlMc->setMinimumWidth(110);
     pnlDz = periodPanel("pnlDz", central);
     pnlDz->setMinimumWidth(50);
     for (QLabel* panel : {pnlRok, pnlMc, pnlDz}) {
@@ -141,7 +141,7 @@ void TFGlowny::buildControls()
     BBZmianaOkresu->setObjectName("BBZmianaOkresu");
     BBZmianaOkresu->setMaximumWidth(40);
     bar->addWidget(BBZmianaOkresu);
-    bar->addSpacing(24);
+    bar->addSpacing(12);
 
     Panel2 = addButton(Command::Zamknij, QStringLiteral("Zamknij   "), QStringLiteral("Zakoncz prace"));
     Panel2->setObjectName("Panel2");
