@@ -1,62 +1,21 @@
 // The member ledger's record rules and balances on a large fund (5,000 members, 600,000
 // contribution rows): walking the members with their calculated fields, and storing a contribution
 // by hand with the member's Wklad read again.
-#include "SyntheticFund.h"
+#include "LedgerFund.h"
 
-#include "common/Dialogs.h"
-#include "data/LedgerRules.h"
-#include "data/RuleContext.h"
-#include "data/Session.h"
 #include "data/TDM.h"
-#include "store/Database.h"
 
 #include <QCoreApplication>
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
-#include <memory>
-#include <optional>
 #include <random>
 
 namespace {
 
-// Answers Yes to every question.
-class YesDialogs : public kzp::Dialogs {
-public:
-    Button show(const Message& message) override { return (message.buttons & Yes) ? Yes : Ok; }
-};
-
-struct LedgerFund {
-    QTemporaryDir dir;
-    store::Database db;
-    kzp::Session session;
-    YesDialogs dialogs;
-    std::unique_ptr<kzp::TDM> dm;
-    std::optional<kzp::RuleContext> ctx;
-    std::unique_ptr<kzp::LedgerRules> rules;
-
-    LedgerFund()
-    {
-        db.open(dir.path());
-        const QString folder = bench::makeSyntheticFund(db, dir.path());
-        session.processingDate = kzp::DateTriple::fromValues(2030, 6, 15);
-        session.currentUser.identyfikator = 1;
-        session.currentUser.rights[kzp::RightUpdate] = true;
-        session.users = {session.currentUser};
-        dm = std::make_unique<kzp::TDM>(db);
-        dm->openSharedCursors();
-        dm->TKasy.first();
-        dm->pointAtFund(folder, 2003, 5);
-        ctx.emplace(kzp::RuleContext{*dm, session, dialogs, {}});
-        rules = kzp::installLedgerRules(*ctx);
-        dm->setReportFlag(false);
-        dm->openFundCursors();
-    }
-};
+using bench::LedgerFund;
 
 LedgerFund& fund()
 {
-    static LedgerFund instance;
-    return instance;
+    return bench::ledgerFund();
 }
 
 void WalkMembersWithCalculatedFields(benchmark::State& state)

@@ -1,57 +1,19 @@
 // The member ledger's everyday reads on a large fund: opening the members in surname order,
 // walking them with their balances, searching by surname, opening one member's details.
-#include "SyntheticFund.h"
+#include "LedgerFund.h"
 
 #include "data/TDM.h"
-#include "store/Database.h"
-#include "store/Statement.h"
-#include "store/Tables.h"
 
 #include <QCoreApplication>
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
-#include <memory>
 #include <random>
 
 namespace {
 
-struct LargeFund {
-    QTemporaryDir dir;
-    store::Database db;
-    std::unique_ptr<kzp::TDM> dm;
-    std::unique_ptr<store::Statement> sums;
-
-    LargeFund()
-    {
-        db.open(dir.path());
-        const QString folder = bench::makeSyntheticFund(db, dir.path());
-        dm = std::make_unique<kzp::TDM>(db);
-        dm->openSharedCursors();
-        dm->pointAtFund(folder, 2003, 5);
-        // The members' balances as the ledger computes them: indexed sums of the member's rows.
-        sums = std::make_unique<store::Statement>(db.prepare(
-            "SELECT coalesce(sum(CASE WHEN Operacja IN ('20','40') THEN Kwota WHEN Operacja = '50' THEN -Kwota END), 0), "
-            "coalesce(sum(CASE WHEN Operacja = '10' THEN Kwota END), 0) FROM " +
-            store::Tables(db).qualified({folder, "WPLATY"}) + " WHERE IdentyfikatorPracownika = ?"));
-        dm->TCzlonkowie.onCalcFields = [this](store::Cursor& c) {
-            if (dm->reportFlag())
-                return;
-            sums->reset();
-            sums->bind(1, c.value("IdentyfikatorPracownika"));
-            sums->step();
-            c.field("Wklad").setValue(sums->real(0));
-            c.field("Wpisowe").setValue(sums->real(1));
-            sums->reset();
-        };
-        dm->setReportFlag(false);
-        dm->openFundCursors();
-    }
-};
-
-LargeFund& fund()
+// The members' balances are the ledger's own calculated fields (indexed sums per member).
+bench::LedgerFund& fund()
 {
-    static LargeFund instance;
-    return instance;
+    return bench::ledgerFund();
 }
 
 void OpenMembersInSurnameOrder(benchmark::State& state)
